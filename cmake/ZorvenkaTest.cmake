@@ -1,0 +1,15 @@
+# zorvenka_add_test(NAME name SOURCES a.cpp ... LIBS lib ... [QT])
+# One test program per call, registered with CTest. QT tests run on the offscreen platform
+# so they need no display.
+function(zorvenka_add_test)
+  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  if(T_QT)
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1"
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()

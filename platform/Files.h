@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The largest file that is read whole; anything bigger is refused before memory is taken.
+inline constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
+
+// Turns a program path with backslash separators into the native form ("obr\0\7.jpg" becomes
+// "obr/0/7.jpg" on POSIX systems).
+std::string nativePath(const std::string& programPath);
+
+// The absolute native path: a relative path is expanded against the current directory and
+// "." and ".." components are resolved, as the messages show it to the user.
+std::string absolutePath(const std::string& programPath);
+
+// Reads a regular file whole in one read and closes it at once. Raises FileOpenError
+// ("Cannot open file "<absolute path>". <system text>") when the file cannot be opened, is not a
+// regular file or exceeds MaxFileSize, and StreamReadError when it delivers fewer bytes than
+// its size.
+std::vector<unsigned char> readWholeFile(const std::string& programPath);
+
+} // namespace platform

@@ -1,0 +1,19 @@
+#include "SystemText.h"
+
+#include <cstring>
+
+namespace platform {
+
+std::string systemErrorText(int errorCode)
+{
+    std::string text = std::strerror(errorCode);
+    while (!text.empty()) {
+        const unsigned char last = static_cast<unsigned char>(text.back());
+        if (last != ' ' && last != '.' && last >= 0x20 && last != 0x7f)
+            break;
+        text.pop_back();
+    }
+    return text;
+}
+
+} // namespace platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The operating system's own words for an error code, with trailing spaces, control characters
+// and full stops cut off.
+std::string systemErrorText(int errorCode);
+
+} // namespace platform
