@@ -76,7 +76,8 @@ void QuestionCycle::Timer1Timer()
 bool QuestionCycle::AnswerIsRight() const
 {
     const std::string_view rightName = SpeciesNames[state_.CurrentItem];
-    return window_.text(Control::ComboBox1) == rightName || window_.text(Control::Edit1) == rightName;
+    return window_.text(Control::ComboBox1) == rightName
+        || window_.text(Control::Edit1) == rightName;
 }
 
 // A box without a photograph of the item is only hidden; it keeps the picture it held.

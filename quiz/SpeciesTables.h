@@ -52,7 +52,9 @@ inline constexpr std::array<std::string_view, ItemCount> ChoiceNames {
 inline constexpr std::int32_t ChoiceLast = 12;
 
 // 1 where the item has a photograph in folder obr\0\ (HasPicture0) or obr\2\ (HasPicture2).
-inline constexpr std::array<std::int32_t, ItemCount> HasPicture0 {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0};
-inline constexpr std::array<std::int32_t, ItemCount> HasPicture2 {1, 1, 1, 1, 0, 1, 1, 0, 1, 1, 0, 1, 1};
+inline constexpr std::array<std::int32_t, ItemCount> HasPicture0 {
+    1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0};
+inline constexpr std::array<std::int32_t, ItemCount> HasPicture2 {
+    1, 1, 1, 1, 0, 1, 1, 0, 1, 1, 0, 1, 1};
 
 } // namespace quiz

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "FakeQuizWindow.h"
+
+#include "quiz/QuestionCycle.h"
+#include "quiz/SpeciesTables.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+// One quiz on a fake window, with a random source that always reseeds to the same value.
+struct Quiz {
+    explicit Quiz(std::uint32_t seed = 2026) : random([seed] { return seed; }) {}
+
+    // Creates the quiz window, confirms the start page and lets the intro end.
+    void start()
+    {
+        cycle.FormCreate();
+        cycle.FormActivate();
+        cycle.Timer1Timer();
+    }
+
+    std::string rightName() const { return std::string(quiz::SpeciesNames[state.CurrentItem]); }
+    std::string wrongName() const
+    {
+        return std::string(rightName() == quiz::ChoiceNames[0] ? quiz::ChoiceNames[1]
+                                                               : quiz::ChoiceNames[0]);
+    }
+
+    // Picks the name from the list at the beginner level, types it at the advanced level.
+    void give(const std::string& name)
+    {
+        if (state.AdvancedMode) {
+            window.type(name);
+            return;
+        }
+        const auto found = std::ranges::find(window.choices, name);
+        window.pick(static_cast<std::size_t>(found - window.choices.begin()));
+    }
+    void answerRight()
+    {
+        give(rightName());
+        cycle.BitBtn1Click();
+    }
+    void answerWrong()
+    {
+        give(wrongName());
+        cycle.BitBtn1Click();
+    }
+    // Answers question by question, wrong where wrongAt(question number) says so, and goes on
+    // after each correction, until the round's result is shown or 13 questions were answered.
+    template <typename WrongAt>
+    void playRound(WrongAt wrongAt)
+    {
+        const int shownBefore = window.resultScreens;
+        for (int answered = 0; answered < quiz::ItemCount && window.resultScreens == shownBefore;
+             ++answered) {
+            if (wrongAt(state.QuestionNumber)) {
+                answerWrong();
+                cycle.BitBtn1Click();
+            } else {
+                answerRight();
+            }
+        }
+    }
+
+    quiz::QuizState state;
+    FakeQuizWindow window;
+    quiz::RandomSource random;
+    quiz::QuestionCycle cycle {state, window, random};
+};
