@@ -105,5 +105,10 @@ public:
     std::vector<std::string> log; // the cycle's calls that change something, in order
 
 private:
-    static std::string name(Control control) { return std::to_string(static_cast<int>(control)); }
+    static std::string name(Control control)
+    {
+        static const char* const names[] = {"Image1", "Image3", "Edit1", "ComboBox1", "BitBtn1",
+                                            "Label3", "Label6", "Label7", "GroupBox1", "GroupBox3"};
+        return names[static_cast<int>(control)];
+    }
 };

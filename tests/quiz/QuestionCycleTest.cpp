@@ -241,8 +241,7 @@ protected:
     void expectEndedAtTheFailedLoad(const std::string& path)
     {
         ASSERT_FALSE(quiz.window.log.empty());
-        const std::string image1 = std::to_string(static_cast<int>(Control::Image1));
-        EXPECT_EQ(quiz.window.log.back(), "load " + image1 + " " + path);
+        EXPECT_EQ(quiz.window.log.back(), "load Image1 " + path);
         EXPECT_TRUE(quiz.window.visible(Control::Image1));
         EXPECT_FALSE(quiz.window.visible(Control::Image3));
     }
