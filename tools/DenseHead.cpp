@@ -1,0 +1,69 @@
+#include "Heads.h"
+#include "PlantParts.h"
+
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace artwork {
+namespace {
+
+// Half the head's width at the share t of its length: even or narrowing, rounded at both ends.
+double halfWidth(const DenseHead& head, double t)
+{
+    double radius = head.width / 2 * (1 - head.taper * std::pow(t, 1.5));
+    const double end = std::min(0.45, head.width / head.length * 0.7);
+    if (t > 1 - end)
+        radius *= std::sqrt(std::max(0.0, 1 - std::pow((t - (1 - end)) / end, 2)));
+    if (t < end / 2)
+        radius *= std::sqrt(std::max(0.0, 1 - std::pow((end / 2 - t) / (end / 2), 2)));
+    return radius;
+}
+
+void drawBody(QPainter& painter, const DenseHead& head, const Species& species)
+{
+    constexpr int steps = 40;
+    QPolygonF outline;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        outline << QPointF(-halfWidth(head, t), -t * head.length);
+    }
+    for (int i = steps; i >= 0; --i) {
+        const double t = static_cast<double>(i) / steps;
+        outline << QPointF(halfWidth(head, t), -t * head.length);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(species.headColour.darker(120));
+    painter.drawPolygon(outline);
+}
+
+} // namespace
+
+// Hundreds of small spikelets packed over a cylinder: those in the middle face the light and
+// are paler, those at the sides turn away and darken, so the head reads as round.
+void drawDenseHead(QPainter& painter, const DenseHead& head, const Species& species, Random& random)
+{
+    drawBody(painter, head, species);
+    const int count = static_cast<int>(head.length * head.width / (head.spikelet * head.spikelet * 0.3));
+    for (int i = 0; i < count; ++i) {
+        const double t = random.between(0.01, 0.99);
+        const double across = random.between(-1.0, 1.0);
+        const double radius = halfWidth(head, t);
+        if (radius < head.spikelet * 0.2)
+            continue;
+        const QPointF base(across * radius * 0.8, -t * head.length + head.spikelet * 0.4);
+        const double angle = across * 0.55 + random.between(-0.2, 0.2);
+        const double length = head.spikelet * random.between(0.8, 1.15);
+        const double light = std::clamp(0.75 * (1 - std::abs(across)) + random.between(0.0, 0.35), 0.0, 1.0);
+        const QColor colour = mix(species.headColour.darker(110), species.headLight, light * 0.7);
+        drawSpikelet(painter, base, angle, length, length * 0.42, colour, species.headLight, species.glossy);
+        if (head.awnLength > 0) {
+            const QPointF tip = along(base, angle, length * 0.9);
+            drawAwn(painter, tip, angle + random.between(-0.15, 0.15), head.awnLength, 0,
+                    species.headLight.lighter(105), head.spikelet * 0.05);
+        }
+    }
+}
+
+} // namespace artwork

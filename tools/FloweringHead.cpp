@@ -1,0 +1,59 @@
+#include "Plate.h"
+
+#include "Heads.h"
+#include "PlantParts.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace artwork {
+namespace {
+
+constexpr QSizeF Design(1600, 1200);
+constexpr QSizeF Room(1380, 1000);
+
+struct Placement {
+    double angle; // of the head's axis
+    double scale;
+};
+
+// Leans the head across the picture at the angle that lets it be drawn largest.
+Placement bestPlacement(QSizeF extent)
+{
+    Placement best{0, 0};
+    for (const double angle : {0.35, 0.55, 0.75, 0.95, 1.15}) {
+        const double across = extent.height() * std::sin(angle) + extent.width() * std::cos(angle);
+        const double up = extent.height() * std::cos(angle) + extent.width() * std::sin(angle);
+        const double scale = std::min(Room.width() / across, Room.height() / up);
+        if (scale > best.scale)
+            best = {angle, scale};
+    }
+    return best;
+}
+
+} // namespace
+
+QImage floweringHeadPlate(const Species& species, QSize size, std::uint64_t seed)
+{
+    Random random(seed);
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter;
+    beginPlate(painter, image, Design);
+
+    const QSizeF extent = headExtent(species);
+    const Placement placement = bestPlacement(extent);
+    // The head's middle goes to the middle of the picture; its foot lies half a length back.
+    const QPointF middle(Design.width() / 2, Design.height() / 2);
+    const QPointF foot = along(middle, placement.angle, -extent.height() / 2 * placement.scale);
+    painter.translate(foot);
+    painter.rotate(placement.angle * 180 / std::numbers::pi);
+    painter.scale(placement.scale, placement.scale);
+
+    const double stemLength = 2 * Design.width() / placement.scale;
+    drawStalk(painter, {QPointF(0, 0), QPointF(0, stemLength / 2), QPointF(0, stemLength)}, 4.5, species.stemColour);
+    drawHead(painter, species, random);
+    painter.end();
+    return image;
+}
+
+} // namespace artwork

@@ -1,0 +1,53 @@
+#include "Heads.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace artwork {
+namespace {
+
+double degrees(double value)
+{
+    return value * std::numbers::pi / 180;
+}
+
+struct Extent {
+    QSizeF operator()(const DenseHead& head) const
+    {
+        return {head.width + 2 * head.awnLength, head.length + head.awnLength};
+    }
+    QSizeF operator()(const Spike& spike) const
+    {
+        const double reach = (spike.spikeletLength + spike.awnLength) * std::sin(degrees(spike.angle));
+        return {2 * reach + spike.spikeletLength * 0.4, spike.length + spike.spikeletLength * 0.6};
+    }
+    QSizeF operator()(const Panicle& panicle) const
+    {
+        const double branch = panicle.lowestBranch * panicle.length;
+        const double reach = branch * std::sin(degrees(panicle.branchAngle));
+        const double spikelet = panicle.spikeletLength + panicle.awnLength;
+        return {2 * (reach + spikelet) + panicle.nod * panicle.length, panicle.length + spikelet};
+    }
+};
+
+} // namespace
+
+void drawHead(QPainter& painter, const Species& species, Random& random)
+{
+    std::visit([&](const auto& head) {
+        using Head = std::decay_t<decltype(head)>;
+        if constexpr (std::is_same_v<Head, DenseHead>)
+            drawDenseHead(painter, head, species, random);
+        else if constexpr (std::is_same_v<Head, Spike>)
+            drawSpike(painter, head, species, random);
+        else
+            drawPanicle(painter, head, species, random);
+    }, species.head);
+}
+
+QSizeF headExtent(const Species& species)
+{
+    return std::visit(Extent{}, species.head);
+}
+
+} // namespace artwork

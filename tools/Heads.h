@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Random.h"
+#include "Species.h"
+
+#include <QPainter>
+#include <QSizeF>
+
+namespace artwork {
+
+// A head is drawn with its foot at (0, 0) and its axis pointing up, in the species' units.
+void drawHead(QPainter& painter, const Species& species, Random& random);
+
+// The head's length along its axis and its width across it, awns included.
+QSizeF headExtent(const Species& species);
+
+void drawDenseHead(QPainter& painter, const DenseHead& head, const Species& species, Random& random);
+void drawSpike(QPainter& painter, const Spike& spike, const Species& species, Random& random);
+void drawPanicle(QPainter& painter, const Panicle& panicle, const Species& species, Random& random);
+
+} // namespace artwork
