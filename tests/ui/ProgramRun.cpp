@@ -1,0 +1,77 @@
+#include "ProgramRun.h"
+
+#include "ui/ErrorBox.h"
+#include "ui/Program.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+#include "quiz/SpeciesTables.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+void ProgramRun::SetUp()
+{
+    previous_ = fs::current_path();
+    folder_ = fs::temp_directory_path() / ("zorvenka-ui-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    fs::copy(fs::path(ZORVENKA_SOURCE_DIR) / "obr", folder_ / "obr", fs::copy_options::recursive);
+    fs::current_path(folder_);
+    ui::Quiz = {};
+    ui::setErrorBoxRecorder([this](const std::string& title, const std::string& text) {
+        errorBoxes.push_back({title, text});
+        if (onErrorBox)
+            onErrorBox();
+    });
+}
+
+void ProgramRun::TearDown()
+{
+    ui::setErrorBoxRecorder({});
+    fs::current_path(previous_);
+    fs::remove_all(folder_);
+}
+
+fs::path ProgramRun::photograph(int folder, int item) const
+{
+    return folder_ / "obr" / std::to_string(folder) / (std::to_string(item) + ".jpg");
+}
+
+int ProgramRun::run(const std::function<void()>& script)
+{
+    QTimer::singleShot(0, script);
+    return ui::runProgram();
+}
+
+void ProgramRun::answer(bool right)
+{
+    const std::string name(quiz::SpeciesNames[static_cast<std::size_t>(ui::Quiz.CurrentItem)]);
+    const QString text = right ? QString::fromStdString(name) : QStringLiteral("Tráva");
+    if (ui::Form1->Edit1->isVisible())
+        ui::Form1->Edit1->setText(text);
+    else
+        ui::Form1->ComboBox1->setCurrentIndex(ui::Form1->ComboBox1->findText(text));
+    pressEnter();
+}
+
+void ProgramRun::pressEnter()
+{
+    QWidget* target = ui::Form1->Edit1->isVisible() ? static_cast<QWidget*>(ui::Form1->Edit1)
+                                                    : ui::Form1->ComboBox1;
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+// The first tick of the quiz window's timer ends the intro; tests do not wait five seconds.
+void ProgramRun::endIntro()
+{
+    ui::Form1->Timer1->start(1);
+    QTest::qWait(20);
+}

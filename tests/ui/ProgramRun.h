@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Runs the whole program on the offscreen platform in a folder of its own with a copy of the
+// photographs, the error box replaced by a recorder. The script runs once the start page's
+// modal loop is up, and must end the program (or leave an end requested).
+class ProgramRun : public ::testing::Test {
+protected:
+    struct ErrorBox {
+        std::string title;
+        std::string text;
+    };
+
+    void SetUp() override;
+    void TearDown() override;
+
+    int run(const std::function<void()>& script);
+    std::filesystem::path photograph(int folder, int item) const;
+
+    // Answers the question on display, right or wrong, at the level the quiz window shows.
+    void answer(bool right);
+    void pressEnter();
+    void endIntro();
+
+    std::vector<ErrorBox> errorBoxes;
+    std::function<void()> onErrorBox;
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path folder_;
+};

@@ -1,0 +1,147 @@
+#include "Application.h"
+
+#include "ErrorBox.h"
+#include "Form.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QString>
+
+#include <algorithm>
+#include <exception>
+
+namespace ui {
+namespace {
+
+const QEvent::Type QuitNotification = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
+Application* Application::instance_ = nullptr;
+
+std::string applicationTitle(const std::string& programFileName)
+{
+    const QString name = QString::fromStdString(programFileName.substr(0, programFileName.find('.')));
+    if (name.isEmpty())
+        return {};
+    return (name.left(1) + name.mid(1).toLower()).toStdString();
+}
+
+Application::Application(const std::string& programFileName)
+    : title_(applicationTitle(programFileName))
+{
+    instance_ = this;
+}
+
+Application::~Application()
+{
+    instance_ = nullptr;
+}
+
+Application& Application::instance()
+{
+    return *instance_;
+}
+
+bool Application::dispatch(const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        showErrorBox(title_, error.what());
+        return false;
+    }
+}
+
+void Application::reportLater(const std::string& message)
+{
+    QMetaObject::invokeMethod(
+        this, [this, message] { showErrorBox(title_, message); }, Qt::QueuedConnection);
+}
+
+void Application::adoptForm(Form& form)
+{
+    form.loadLayout();
+    dispatch([&] { form.FormCreate(); });
+    if (!mainForm_)
+        mainForm_ = &form;
+    if (form.visibleFromLayout())
+        form.reveal();
+}
+
+void Application::terminate()
+{
+    QCoreApplication::postEvent(this, new QEvent(QuitNotification));
+}
+
+bool Application::event(QEvent* event)
+{
+    if (event->type() != QuitNotification)
+        return QObject::event(event);
+    terminated_ = true;
+    for (QEventLoop* pump : pumps_)
+        pump->quit();
+    return true;
+}
+
+void Application::addPump(QEventLoop& loop)
+{
+    pumps_.push_back(&loop);
+}
+
+void Application::removePump(QEventLoop& loop)
+{
+    std::erase(pumps_, &loop);
+}
+
+void Application::runMainLoop()
+{
+    if (mainForm_)
+        mainForm_->reveal();
+    if (terminated_) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    addPump(loop);
+    loop.exec();
+    removePump(loop);
+}
+
+void Application::activate(Form& form)
+{
+    if (activeForm_ == &form)
+        return;
+    activeForm_ = &form;
+    std::erase(activationHistory_, &form);
+    activationHistory_.push_back(&form);
+    dispatch([&] { form.FormActivate(); });
+}
+
+void Application::formHidden(Form& form)
+{
+    if (activeForm_ != &form)
+        return;
+    activeForm_ = nullptr;
+    for (auto it = activationHistory_.rbegin(); it != activationHistory_.rend(); ++it) {
+        if (*it != &form && (*it)->isVisible()) {
+            Form& next = **it;
+            next.activateWindow();
+            activate(next);
+            return;
+        }
+    }
+}
+
+void Application::formDestroyed(Form& form)
+{
+    std::erase(activationHistory_, &form);
+    if (activeForm_ == &form)
+        activeForm_ = nullptr;
+    if (mainForm_ == &form)
+        mainForm_ = nullptr;
+}
+
+} // namespace ui

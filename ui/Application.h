@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QEventLoop;
+
+namespace ui {
+
+class Form;
+
+// The program's application state: its title, the main window, which window is active, the
+// terminated flag, and the one place where every event handler runs.
+class Application : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Application(const std::string& programFileName);
+    ~Application() override;
+
+    static Application& instance();
+
+    const std::string& title() const { return title_; }
+
+    // Runs an event handler; an error it raises is shown in the error box and goes no further.
+    // Returns whether it ran to its end.
+    bool dispatch(const std::function<void()>& handler);
+    // Shows the error box for an error raised outside a handler (while painting), once the
+    // current event is done.
+    void reportLater(const std::string& message);
+
+    // Allocates a window, loads its layout, runs its creation handler and then applies the
+    // visibility its layout asks for. The reference is set before the layout is loaded. The
+    // first window created becomes the main window.
+    template <class F>
+    void createForm(F*& reference)
+    {
+        reference = new F;
+        adoptForm(*reference);
+    }
+    Form* mainForm() const { return mainForm_; }
+
+    // Asks the program to end: a quit notification is queued and the caller goes on.
+    void terminate();
+    bool terminated() const { return terminated_; }
+
+    // Shows the main window and handles events until the terminated flag is set, at least one.
+    void runMainLoop();
+
+    // Event pumps that must stop when the program is terminated.
+    void addPump(QEventLoop& loop);
+    void removePump(QEventLoop& loop);
+
+    // Activation as the program sees it: the quiz window's activation handler runs whenever it
+    // becomes the active window, whether the program or the user activated it.
+    Form* activeForm() const { return activeForm_; }
+    void activate(Form& form);
+    // The active window was hidden: the most recently active visible window takes its place.
+    void formHidden(Form& form);
+    void formDestroyed(Form& form);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void adoptForm(Form& form);
+
+    static Application* instance_;
+    std::string title_;
+    Form* mainForm_ = nullptr;
+    Form* activeForm_ = nullptr;
+    std::vector<Form*> activationHistory_; // most recent last
+    std::vector<QEventLoop*> pumps_;
+    bool terminated_ = false;
+};
+
+// The application title for a program file name: cut at its first full stop, the first
+// character as it is and the rest in lower case ("RIRO.V2.EXE" gives "Riro").
+std::string applicationTitle(const std::string& programFileName);
+
+} // namespace ui

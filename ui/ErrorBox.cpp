@@ -1,0 +1,41 @@
+#include "ErrorBox.h"
+
+#include <QMessageBox>
+
+namespace ui {
+namespace {
+
+ErrorBoxRecorder& recorder()
+{
+    static ErrorBoxRecorder instance;
+    return instance;
+}
+
+} // namespace
+
+std::string errorBoxText(const std::string& message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
+
+void showErrorBox(const std::string& title, const std::string& message)
+{
+    const std::string text = errorBoxText(message);
+    if (recorder()) {
+        recorder()(title, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void setErrorBoxRecorder(ErrorBoxRecorder newRecorder)
+{
+    recorder() = std::move(newRecorder);
+}
+
+} // namespace ui

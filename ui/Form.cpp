@@ -1,0 +1,271 @@
+#include "Form.h"
+
+#include "Application.h"
+
+#include "platform/Errors.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace ui {
+
+Form::Form()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Form::~Form()
+{
+    Application::instance().formDestroyed(*this);
+}
+
+void Form::dispatchHandler(const std::function<void()>& handler)
+{
+    Application::instance().dispatch(handler);
+}
+
+void Form::setClientSize(int width, int height)
+{
+    setFixedSize(std::max(width, 0), std::max(height, 0));
+}
+
+void Form::setBackground(const QColor& colour)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void Form::addDefaultButton(QAbstractButton& button)
+{
+    defaultButtons_.push_back(&button);
+    if (auto* pushButton = qobject_cast<QPushButton*>(&button))
+        pushButton->setDefault(true);
+}
+
+// The window frame and title bar, as far as the window system has told us.
+QSize Form::frameExtra() const
+{
+    return frameGeometry().size() - geometry().size();
+}
+
+int Form::outerWidth() const
+{
+    return width() + frameExtra().width();
+}
+
+int Form::outerHeight() const
+{
+    return height() + frameExtra().height();
+}
+
+void Form::setOuterSize(int width, int height)
+{
+    const QSize extra = frameExtra();
+    setClientSize(width - extra.width(), height - extra.height());
+}
+
+void Form::setCaption(const std::string& caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+std::string Form::caption() const
+{
+    return windowTitle().toStdString();
+}
+
+// Maximising covers the screen's available area at once, so the outer size read right after is
+// already the new one, with or without a window manager.
+void Form::setFormState(FormState state)
+{
+    if (state == state_)
+        return;
+    if (state_ == FormState::Normal)
+        normalGeometry_ = geometry();
+    if (state_ == FormState::Minimized && isVisible())
+        showNormal();
+    state_ = state;
+    switch (state) {
+    case FormState::Maximized: {
+        const QRect area = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        move(area.topLeft());
+        setOuterSize(area.width(), area.height());
+        break;
+    }
+    case FormState::Normal:
+        setClientSize(normalGeometry_.width(), normalGeometry_.height());
+        move(normalGeometry_.topLeft() - (geometry().topLeft() - frameGeometry().topLeft()));
+        break;
+    case FormState::Minimized:
+        if (isVisible())
+            showMinimized();
+        break;
+    }
+}
+
+void Form::centreOnScreen()
+{
+    const QRect screenArea = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
+    const int left = std::max(0, (screenArea.width() - outerWidth()) / 2);
+    const int top = std::max(0, (screenArea.height() - outerHeight()) / 2);
+    move(screenArea.left() + left, screenArea.top() + top);
+}
+
+void Form::reveal()
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (state_ == FormState::Normal)
+            centreOnScreen();
+    }
+    show();
+}
+
+void Form::showForm()
+{
+    reveal();
+    raise();
+    activateWindow();
+    Application::instance().activate(*this);
+}
+
+void Form::hideForm()
+{
+    hide();
+    Application::instance().formHidden(*this);
+}
+
+std::vector<QPointer<QWidget>> Form::disableVisibleWindows()
+{
+    std::vector<QPointer<QWidget>> disabled;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isEnabled()) {
+            window->setEnabled(false);
+            disabled.emplace_back(window);
+        }
+    }
+    return disabled;
+}
+
+ModalResult Form::showModal()
+{
+    if (isVisible() || !isEnabled() || inModalLoop_)
+        throw platform::InvalidOperationError("Cannot make a visible window modal");
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    inModalLoop_ = true;
+    Application& application = Application::instance();
+    const QPointer<Form> previousActive = application.activeForm();
+    const QPointer<QWidget> previousFocus = QApplication::focusWidget();
+    const std::vector<QPointer<QWidget>> disabled = disableVisibleWindows();
+
+    showForm();
+    modalResult_ = ModalResult::None;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    application.addPump(loop);
+    while (modalResult_ == ModalResult::None) {
+        loop.exec();
+        if (application.terminated())
+            modalResult_ = ModalResult::Cancel;
+        else if (modalResult_ != ModalResult::None)
+            runCloseStep();
+    }
+    application.removePump(loop);
+    modalLoop_ = nullptr;
+
+    hide();
+    for (const QPointer<QWidget>& window : disabled) {
+        if (window)
+            window->setEnabled(true);
+    }
+    if (application.activeForm() == this && previousActive) {
+        previousActive->activateWindow();
+        application.activate(*previousActive);
+        if (previousFocus)
+            previousFocus->setFocus();
+    }
+    inModalLoop_ = false;
+    return modalResult_;
+}
+
+void Form::setModalResult(ModalResult result)
+{
+    modalResult_ = result;
+    if (modalLoop_ && result != ModalResult::None)
+        modalLoop_->quit();
+}
+
+// The modal loop asks the close handler whether the window may really close.
+void Form::runCloseStep()
+{
+    CloseAction action = CloseAction::Hide;
+    const bool handled = Application::instance().dispatch([&] { FormClose(action); });
+    if (!handled || action == CloseAction::None)
+        modalResult_ = ModalResult::None;
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (inModalLoop_) {
+        setModalResult(ModalResult::Cancel);
+        return;
+    }
+    Application& application = Application::instance();
+    CloseAction action = CloseAction::Hide;
+    if (!application.dispatch([&] { FormClose(action); }) || action == CloseAction::None)
+        return;
+    if (application.mainForm() == this)
+        application.terminate();
+    else
+        hideForm();
+}
+
+bool Form::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && isVisible())
+        Application::instance().activate(*this);
+    return QWidget::event(event);
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && held == Qt::NoModifier) {
+        pressEnter();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// A focused push button is the active button; otherwise every default button is. Enter presses
+// the first active one that can take the focus.
+void Form::pressEnter()
+{
+    auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+    const bool focusOnPushButton = focused && focused->inherits("QPushButton");
+    const std::vector<QAbstractButton*> active =
+        focusOnPushButton ? std::vector<QAbstractButton*> {focused} : defaultButtons_;
+    for (QAbstractButton* button : active) {
+        if (button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+}
+
+} // namespace ui

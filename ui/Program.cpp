@@ -1,0 +1,56 @@
+#include "Program.h"
+
+#include "Application.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+#include "assets/Artwork.h"
+#include "pictures/PictureBox.h"
+#include "pictures/PictureSupport.h"
+#include "platform/ProgramFile.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyleFactory>
+
+namespace ui {
+namespace {
+
+QIcon applicationIcon()
+{
+    const auto bytes = assets::applicationIcon();
+    QPixmap pixmap;
+    pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "ICO");
+    return QIcon(pixmap);
+}
+
+void setUpWindowSystem(Application& application)
+{
+    QApplication::setStyle(QStyleFactory::create("Windows"));
+    QApplication::setWindowIcon(applicationIcon());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    pictures::setUpPictureSupport(screen ? screen->depth() : 24);
+    pictures::PictureBox::setPaintErrorSink(
+        [&application](const std::string& message) { application.reportLater(message); });
+}
+
+} // namespace
+
+int runProgram()
+{
+    Application application(platform::programFileName());
+    setUpWindowSystem(application);
+    application.createForm(Form1);
+    application.createForm(Form2);
+    application.runMainLoop();
+    delete Form2;
+    Form2 = nullptr;
+    delete Form1;
+    Form1 = nullptr;
+    return 0;
+}
+
+} // namespace ui

@@ -1,0 +1,149 @@
+#include "Unit1.h"
+
+#include "Colours.h"
+#include "Fonts.h"
+#include "GlyphButton.h"
+#include "GroupBox.h"
+#include "Label.h"
+#include "QuizWindowControls.h"
+#include "Unit2.h"
+
+#include "assets/Artwork.h"
+#include "pictures/PictureBox.h"
+#include "quiz/QuestionCycle.h"
+#include "quiz/RandomSource.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace ui {
+
+TForm1* Form1 = nullptr;
+quiz::QuizState Quiz;
+quiz::RandomSource QuizRandom;
+
+namespace {
+
+pictures::PictureBox* makePictureBox(QWidget* parent, const QRect& geometry)
+{
+    auto* box = new pictures::PictureBox(parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
+Label* makeQuizLabel(QWidget* parent, QPoint position, const char* text = "")
+{
+    return new Label(parent, position, quizFont(), Navy, Yellow, text);
+}
+
+} // namespace
+
+TForm1::TForm1()
+    : controls_(std::make_unique<QuizWindowControls>(*this)),
+      cycle_(std::make_unique<quiz::QuestionCycle>(Quiz, *controls_, QuizRandom))
+{
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::loadLayout()
+{
+    setCaption("Zorvenka");
+    setClientSize(966, 579);
+    setBackground(Black);
+    setFont(quizFont());
+    createControls();
+    bindEvents();
+}
+
+void TForm1::createControls()
+{
+    Image5 = makePictureBox(this, {0, 0, 969, 585});
+    Image5->setStretch(true);
+    Image5->setCenter(true);
+    Image5->picture().readStoredData(pictures::GraphicKind::Jpeg, assets::backgroundPicture());
+    Image1 = makePictureBox(this, {384, 95, 393, 480});
+    Image1->setCenter(true);
+    Image1->setProportional(true);
+    Label1 = makeQuizLabel(this, {787, 8}, "Název");
+    Label6 = makeQuizLabel(this, {787, 66});
+    Image3 = makePictureBox(this, {664, 97, 294, 476});
+    Image3->setCenter(true);
+    Image3->setProportional(true);
+
+    GroupBox3 = new GroupBox(this, {8, 0, 761, 89}, quizFont(), White, Yellow);
+    GroupBox3->hide();
+    Label3 = makeQuizLabel(GroupBox3, {8, 24});
+    Label7 = makeQuizLabel(GroupBox3, {8, 0}, "  Chyb: ");
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setGeometry(787, 32, 169, 25);
+    Edit1->hide();
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setGeometry(787, 33, 169, 27);
+    ComboBox1->setMaxVisibleItems(30);
+    ComboBox1->hide();
+    BitBtn1 = new GlyphButton("OK", this, Navy);
+    BitBtn1->setGeometry(881, 66, 75, 25);
+    BitBtn1->setEnabled(false);
+    addDefaultButton(*BitBtn1);
+
+    createIntroPanel();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(5000);
+    Timer1->start();
+}
+
+void TForm1::createIntroPanel()
+{
+    GroupBox1 = new GroupBox(this, {-2, -8, 960, 609}, quizFont(), palette().color(QPalette::WindowText), Yellow);
+    Image8 = makePictureBox(GroupBox1, {477, 13, 496, 585});
+    Image8->setStretch(true);
+    Image8->picture().readStoredData(pictures::GraphicKind::Bitmap, assets::wedgePicture());
+    Image7 = makePictureBox(GroupBox1, {176, 0, 449, 601});
+    Image7->setProportional(true);
+    Image7->picture().readStoredData(pictures::GraphicKind::Jpeg, assets::introPhotograph());
+    Label2 = new Label(GroupBox1, {818, 559}, hintFont(), Yellow, InactiveCaption, "Kliknutím zvětšíte");
+}
+
+void TForm1::bindEvents()
+{
+    bindEvent(Image1, &pictures::PictureBox::clicked, [this] { Image1Click(); });
+    bindEvent(Image3, &pictures::PictureBox::clicked, [this] { Image3Click(); });
+    bindEvent(BitBtn1, &QPushButton::clicked, [this] { BitBtn1Click(); });
+    bindEvent(Timer1, &QTimer::timeout, [this] { Timer1Timer(); });
+}
+
+void TForm1::FormCreate()
+{
+    cycle_->FormCreate();
+}
+
+void TForm1::FormActivate()
+{
+    cycle_->FormActivate();
+}
+
+void TForm1::BitBtn1Click()
+{
+    cycle_->BitBtn1Click();
+}
+
+void TForm1::Timer1Timer()
+{
+    cycle_->Timer1Timer();
+}
+
+void TForm1::Image1Click()
+{
+    Form2->showDetailView(Image1->picture());
+}
+
+void TForm1::Image3Click()
+{
+    Form2->showDetailView(Image3->picture());
+}
+
+} // namespace ui
