@@ -34,6 +34,14 @@ public:
     Graphic* graphic() const;
     int width() const;
     int height() const;
+
+private:
+    // Discards the old graphic, installs the new one (or none) and tells the listener.
+    void install(std::unique_ptr<Graphic> graphic);
+    void notifyChange() const;
+
+    std::unique_ptr<Graphic> graphic_;
+    ChangeListener listener_;
 };
 
 } // namespace pictures

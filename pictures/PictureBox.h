@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "Placement.h"
 
 #include <QWidget>
 
@@ -41,6 +42,25 @@ public:
 
 signals:
     void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Run after every change of the picture and of a flag: hands the graphic its transparency,
+    // recomputes whether the box covers itself and asks for a repaint.
+    void pictureChanged();
+    void setFlag(bool& flag, bool on);
+    void drawPicture();
+
+    Picture picture_;
+    PlacementFlags placement_;
+    bool transparent_ = false;
+    bool opaque_ = false;
+    bool drawing_ = false;
+    bool pressed_ = false;
 };
 
 } // namespace pictures

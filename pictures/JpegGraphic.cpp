@@ -1,0 +1,79 @@
+#include "JpegGraphic.h"
+
+#include "JpegCodec.h"
+#include "PictureSettings.h"
+
+namespace pictures {
+namespace {
+
+int decodes = 0;
+
+} // namespace
+
+void JpegGraphic::readBytes(std::vector<unsigned char> bytes)
+{
+    auto data = std::make_shared<JpegData>();
+    data->bytes = std::move(bytes);
+    if (!data->bytes.empty()) {
+        const JpegSize size = readJpegHeader(data->bytes);
+        data->width = size.width;
+        data->height = size.height;
+    }
+    data_ = std::move(data);
+    decoded_.reset();
+}
+
+void JpegGraphic::draw(QPainter& painter, const QRect& rect)
+{
+    if (!decoded_)
+        decode();
+    decoded_->draw(painter, rect);
+}
+
+void JpegGraphic::decode()
+{
+    // The bitmap is in place before decoding starts, so a failure leaves what was decoded.
+    decoded_ = std::make_unique<BitmapGraphic>();
+    ++decodes;
+    std::span<const unsigned char> bytes;
+    if (data_)
+        bytes = data_->bytes;
+    decodeJpeg(bytes, outputDepth(), decoded_->image());
+    if (decoded_->image().colorCount() > 0)
+        reportChange();
+}
+
+int JpegGraphic::width() const
+{
+    if (decoded_)
+        return decoded_->width();
+    return data_ ? data_->width : 0;
+}
+
+int JpegGraphic::height() const
+{
+    if (decoded_)
+        return decoded_->height();
+    return data_ ? data_->height : 0;
+}
+
+bool JpegGraphic::isEmpty() const
+{
+    return !data_ && (!decoded_ || decoded_->isEmpty());
+}
+
+std::unique_ptr<Graphic> JpegGraphic::copy() const
+{
+    auto copied = std::make_unique<JpegGraphic>();
+    copied->data_ = data_;
+    if (decoded_)
+        copied->decoded_ = std::make_unique<BitmapGraphic>(decoded_->image());
+    return copied;
+}
+
+int JpegGraphic::decodeCount()
+{
+    return decodes;
+}
+
+} // namespace pictures

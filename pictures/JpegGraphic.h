@@ -1,0 +1,50 @@
+#pragma once
+
+#include "BitmapGraphic.h"
+#include "Graphic.h"
+
+#include <memory>
+#include <vector>
+
+namespace pictures {
+
+// The compressed bytes of one JPEG stream and the size its header gives, shared by all copies.
+struct JpegData {
+    std::vector<unsigned char> bytes;
+    int width = 0;
+    int height = 0;
+};
+
+// A JPEG stream that decodes itself into a bitmap on its first drawing and keeps that bitmap,
+// also when the decode failed half-way, so later drawings never decode or fail again.
+class JpegGraphic : public Graphic {
+public:
+    JpegGraphic() = default;
+
+    GraphicKind kind() const override { return GraphicKind::Jpeg; }
+    // Keeps the bytes and parses the header; a stream that is no JPEG fails here. No bytes at
+    // all are accepted and fail at the first drawing.
+    void readBytes(std::vector<unsigned char> bytes) override;
+    void draw(QPainter& painter, const QRect& rect) override;
+    int width() const override;
+    int height() const override;
+    bool isEmpty() const override;
+    // Shares the compressed bytes and, once decoded, the pixels.
+    std::unique_ptr<Graphic> copy() const override;
+
+    // Absent until bytes have been read; an empty file gives data without bytes.
+    const std::shared_ptr<const JpegData>& data() const { return data_; }
+    // Absent until the first drawing.
+    const BitmapGraphic* decoded() const { return decoded_.get(); }
+
+    // How many decodes this process has run, for proving that copies and repaints share one.
+    static int decodeCount();
+
+private:
+    void decode();
+
+    std::shared_ptr<const JpegData> data_;
+    std::unique_ptr<BitmapGraphic> decoded_;
+};
+
+} // namespace pictures

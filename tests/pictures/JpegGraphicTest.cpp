@@ -1,0 +1,169 @@
+#include "TestImages.h"
+
+#include "pictures/JpegGraphic.h"
+#include "platform/Errors.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace pictures {
+namespace {
+
+using namespace testimages;
+
+const QColor Red(220, 30, 30);
+const QColor Blue(30, 40, 210);
+
+std::unique_ptr<JpegGraphic> loaded(const Bytes& bytes)
+{
+    auto graphic = std::make_unique<JpegGraphic>();
+    graphic->readBytes(bytes);
+    return graphic;
+}
+
+void drawOnce(Graphic& graphic)
+{
+    QImage canvas(8, 8, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    graphic.draw(painter, canvas.rect());
+}
+
+std::string jpegError(int code)
+{
+    return "JPEG error #" + std::to_string(code);
+}
+
+// Runs the action and gives the message of the error it raised, of the expected kind.
+template <typename ErrorKind, typename Action>
+std::string messageOf(Action action)
+{
+    try {
+        action();
+    } catch (const ErrorKind& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+const QImage& decodedImage(const JpegGraphic& graphic)
+{
+    return graphic.decoded()->image();
+}
+
+TEST(JpegGraphic, KnowsItsSizeFromTheHeaderAndDecodesOnceAtTheFirstDrawing)
+{
+    const auto graphic = loaded(encodeJpeg(filledImage(64, 48, Red, Blue)));
+    const int decodesBefore = JpegGraphic::decodeCount();
+    EXPECT_EQ(graphic->width(), 64);
+    EXPECT_EQ(graphic->height(), 48);
+    EXPECT_EQ(graphic->decoded(), nullptr);
+
+    drawOnce(*graphic);
+    drawOnce(*graphic);
+    EXPECT_EQ(JpegGraphic::decodeCount(), decodesBefore + 1);
+    const QImage& image = decodedImage(*graphic);
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(image.size(), QSize(64, 48));
+    EXPECT_TRUE(near(image.pixel(10, 5), Red));
+    EXPECT_TRUE(near(image.pixel(50, 40), Blue));
+}
+
+TEST(JpegGraphic, DecodesGreyscaleToEightBitsWithAGreyPalette)
+{
+    const auto graphic = loaded(encodeJpeg(filledImage(40, 40, Qt::white, QColor(90, 90, 90)),
+                                           JpegColours::Grey));
+    drawOnce(*graphic);
+    const QImage& image = decodedImage(*graphic);
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_LE(image.colorCount(), 236);
+    for (const QRgb entry : image.colorTable())
+        EXPECT_TRUE(qRed(entry) == qGreen(entry) && qGreen(entry) == qBlue(entry));
+    EXPECT_TRUE(near(image.pixel(5, 5), Qt::white, 4));
+    EXPECT_TRUE(near(image.pixel(5, 35), QColor(90, 90, 90), 4));
+}
+
+TEST(JpegGraphic, DecodesCmykProgressiveAndOneRowHighPictures)
+{
+    const auto cmyk = loaded(encodeJpeg(filledImage(32, 32, Red, Blue), JpegColours::AdobeCmyk));
+    drawOnce(*cmyk);
+    EXPECT_TRUE(near(decodedImage(*cmyk).pixel(3, 3), Red));
+    EXPECT_TRUE(near(decodedImage(*cmyk).pixel(30, 30), Blue));
+
+    const auto progressive = loaded(encodeJpeg(filledImage(50, 30, Red, Blue), JpegColours::Rgb, true));
+    drawOnce(*progressive);
+    EXPECT_TRUE(near(decodedImage(*progressive).pixel(45, 25), Blue));
+
+    const auto oneRow = loaded(encodeJpeg(filledImage(20, 1, Blue)));
+    drawOnce(*oneRow);
+    EXPECT_EQ(decodedImage(*oneRow).size(), QSize(20, 1));
+    EXPECT_TRUE(near(decodedImage(*oneRow).pixel(19, 0), Blue));
+}
+
+TEST(JpegGraphic, RefusesDataThatIsNoJpegAtLoad)
+{
+    EXPECT_EQ(messageOf<platform::JpegError>([] { loaded(solidBmp(4, 4, Red)); }), "JPEG error #53");
+
+    // A header cut off before its first scan.
+    Bytes cut = encodeJpeg(filledImage(16, 16, Red));
+    cut.resize(120);
+    EXPECT_EQ(messageOf<platform::JpegError>([&] { loaded(cut); }), jpegError(JERR_NO_IMAGE));
+}
+
+TEST(JpegGraphic, EmptyStreamLoadsAndFailsOnlyAtItsFirstDrawing)
+{
+    const auto graphic = loaded({});
+    EXPECT_EQ(graphic->width(), 0);
+    EXPECT_EQ(graphic->height(), 0);
+    EXPECT_FALSE(graphic->isEmpty());
+
+    EXPECT_EQ(messageOf<platform::JpegError>([&] { drawOnce(*graphic); }), "JPEG error #42");
+    ASSERT_NE(graphic->decoded(), nullptr);
+    EXPECT_TRUE(graphic->decoded()->isEmpty());
+    EXPECT_NO_THROW(drawOnce(*graphic));
+}
+
+TEST(JpegGraphic, StreamCutOffInTheMiddleDrawsWithoutError)
+{
+    Bytes jpeg = encodeJpeg(filledImage(64, 64, Red, Blue));
+    const Bytes startOfScan{0xFF, 0xDA};
+    const auto scan = std::search(jpeg.begin(), jpeg.end(), startOfScan.begin(), startOfScan.end());
+    jpeg.resize(static_cast<std::size_t>(scan - jpeg.begin()) + 40);
+    const auto graphic = loaded(jpeg);
+    EXPECT_NO_THROW(drawOnce(*graphic));
+    EXPECT_EQ(decodedImage(*graphic).size(), QSize(64, 64));
+    EXPECT_TRUE(near(decodedImage(*graphic).pixel(5, 5), Red));
+}
+
+TEST(JpegGraphic, DamageAfterTheScanFailsOnceAndKeepsTheDecodedRows)
+{
+    Bytes jpeg = encodeJpeg(filledImage(48, 48, Red, Blue));
+    // A second frame header between the scan and the end of the stream.
+    const Bytes frameHeader{0xFF, 0xC0, 0x00, 0x0B, 8, 0, 48, 0, 48, 1, 1, 0x11, 0};
+    jpeg.insert(jpeg.end() - 2, frameHeader.begin(), frameHeader.end());
+    const auto graphic = loaded(jpeg);
+
+    EXPECT_EQ(messageOf<platform::JpegError>([&] { drawOnce(*graphic); }),
+              jpegError(JERR_SOF_DUPLICATE));
+    EXPECT_TRUE(near(decodedImage(*graphic).pixel(40, 40), Blue));
+    EXPECT_NO_THROW(drawOnce(*graphic));
+}
+
+TEST(JpegGraphic, RefusesAHugeClaimedSizeBeforeTakingMemory)
+{
+    const auto graphic = loaded(withClaimedSize(encodeJpeg(filledImage(16, 16, Red)), 65500, 65500));
+    EXPECT_EQ(graphic->width(), 65500);
+
+    EXPECT_EQ(messageOf<platform::OutOfResourcesError>([&] { drawOnce(*graphic); }),
+              "Out of system resources");
+    EXPECT_EQ(graphic->width(), 0);
+    EXPECT_NO_THROW(drawOnce(*graphic));
+}
+
+} // namespace
+} // namespace pictures

@@ -1,0 +1,158 @@
+#include "TestImages.h"
+
+#include "pictures/JpegGraphic.h"
+#include "pictures/PictureBox.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace pictures {
+namespace {
+
+using namespace testimages;
+
+const QColor Backdrop(200, 0, 0);
+const QColor Photo(20, 60, 200);
+
+// A box that counts its paints, inside a parent window with a red background.
+class CountingBox : public PictureBox {
+public:
+    using PictureBox::PictureBox;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++paints;
+        PictureBox::paintEvent(event);
+    }
+};
+
+class PictureBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window_.resize(300, 300);
+        window_.setAutoFillBackground(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, Backdrop);
+        window_.setPalette(palette);
+        box_->setGeometry(10, 10, 100, 80);
+        PictureBox::setPaintErrorSink([this](const std::string& message) {
+            paintErrors_.push_back(message);
+        });
+    }
+    void TearDown() override { PictureBox::setPaintErrorSink(nullptr); }
+
+    void loadStored(PictureBox& box, const Bytes& jpeg)
+    {
+        box.picture().readStoredData(GraphicKind::Jpeg, storedData(jpeg));
+    }
+
+    // The window's pixels as they are painted now.
+    QImage shown() { return window_.grab().toImage(); }
+
+    QWidget window_;
+    CountingBox* box_ = new CountingBox(&window_);
+    std::vector<std::string> paintErrors_;
+};
+
+TEST_F(PictureBoxTest, StartsAt105By105AndEmpty)
+{
+    PictureBox box;
+    EXPECT_EQ(box.size(), QSize(105, 105));
+    EXPECT_EQ(box.picture().graphic(), nullptr);
+    EXPECT_FALSE(box.isOpaque());
+}
+
+TEST_F(PictureBoxTest, PaintsOnlyTheDestinationRectangle)
+{
+    loadStored(*box_, encodeJpeg(filledImage(40, 30, Photo)));
+    const QImage pixels = shown();
+    EXPECT_TRUE(near(pixels.pixel(10 + 20, 10 + 15), Photo));
+    EXPECT_EQ(pixels.pixel(10 + 60, 10 + 50), Backdrop.rgb());
+    EXPECT_FALSE(box_->isOpaque());
+    EXPECT_FALSE(box_->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+TEST_F(PictureBoxTest, IsOpaqueExactlyWhenThePictureCoversTheBox)
+{
+    loadStored(*box_, encodeJpeg(filledImage(40, 30, Photo)));
+    box_->setStretch(true);
+    EXPECT_TRUE(box_->isOpaque());
+    EXPECT_TRUE(box_->testAttribute(Qt::WA_OpaquePaintEvent));
+
+    box_->setProportional(true);
+    EXPECT_FALSE(box_->isOpaque());
+    box_->setProportional(false);
+    box_->setTransparent(true);
+    EXPECT_FALSE(box_->isOpaque());
+    EXPECT_TRUE(box_->picture().graphic()->transparent());
+
+    // Only a picture change recomputes it, not a new size.
+    box_->setTransparent(false);
+    box_->resize(400, 400);
+    EXPECT_TRUE(box_->isOpaque());
+
+    box_->picture().assign(Picture());
+    EXPECT_FALSE(box_->isOpaque());
+}
+
+TEST_F(PictureBoxTest, RepaintsWhenAFlagChangesValueOnly)
+{
+    loadStored(*box_, encodeJpeg(filledImage(40, 30, Photo)));
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    QApplication::processEvents();
+    const int paints = box_->paints;
+
+    box_->setProportional(false);
+    QApplication::processEvents();
+    EXPECT_EQ(box_->paints, paints);
+
+    box_->setProportional(true);
+    QApplication::processEvents();
+    EXPECT_GT(box_->paints, paints);
+}
+
+TEST_F(PictureBoxTest, HandsADecodeErrorToTheSinkOnceAndPaintsOnAfterwards)
+{
+    box_->picture().readStoredData(GraphicKind::Jpeg, storedData({}));
+    shown();
+    ASSERT_EQ(paintErrors_, std::vector<std::string>{"JPEG error #42"});
+    shown();
+    EXPECT_EQ(paintErrors_.size(), 1U);
+}
+
+TEST_F(PictureBoxTest, AssignedDecodedPictureDrawsWithoutASecondDecode)
+{
+    loadStored(*box_, encodeJpeg(filledImage(40, 30, Photo)));
+    shown();
+    const int decodes = JpegGraphic::decodeCount();
+
+    auto* detail = new PictureBox(&window_);
+    detail->setGeometry(150, 150, 80, 60);
+    detail->setStretch(true);
+    detail->assignPicture(box_->picture());
+    const QImage pixels = shown();
+    EXPECT_EQ(JpegGraphic::decodeCount(), decodes);
+    EXPECT_TRUE(near(pixels.pixel(150 + 75, 150 + 55), Photo));
+}
+
+TEST_F(PictureBoxTest, ClickedNeedsALeftPressAndReleaseInside)
+{
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    QSignalSpy clicks(box_, &PictureBox::clicked);
+
+    QTest::mouseClick(box_, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseClick(box_, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(box_, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(box_, Qt::LeftButton, {}, QPoint(150, 5));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+} // namespace
+} // namespace pictures

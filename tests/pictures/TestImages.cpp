@@ -1,0 +1,182 @@
+#include "TestImages.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include <jpeglib.h>
+
+namespace testimages {
+namespace {
+
+void setInputColours(jpeg_compress_struct& cinfo, JpegColours colours)
+{
+    switch (colours) {
+    case JpegColours::Rgb:
+        cinfo.input_components = 3;
+        cinfo.in_color_space = JCS_RGB;
+        break;
+    case JpegColours::Grey:
+        cinfo.input_components = 1;
+        cinfo.in_color_space = JCS_GRAYSCALE;
+        break;
+    case JpegColours::AdobeCmyk:
+        cinfo.input_components = 4;
+        cinfo.in_color_space = JCS_CMYK;
+        break;
+    }
+}
+
+std::vector<JSAMPLE> sampleRow(const QImage& image, int y, JpegColours colours)
+{
+    std::vector<JSAMPLE> row;
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, y);
+        if (colours == JpegColours::Grey) {
+            row.push_back(static_cast<JSAMPLE>(qGray(pixel)));
+            continue;
+        }
+        row.insert(row.end(), {static_cast<JSAMPLE>(qRed(pixel)),
+                               static_cast<JSAMPLE>(qGreen(pixel)),
+                               static_cast<JSAMPLE>(qBlue(pixel))});
+        if (colours == JpegColours::AdobeCmyk)
+            row.push_back(255);
+    }
+    return row;
+}
+
+} // namespace
+
+Bytes encodeJpeg(const QImage& image, JpegColours colours, bool progressive)
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(image.width());
+    cinfo.image_height = static_cast<JDIMENSION>(image.height());
+    setInputColours(cinfo, colours);
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        std::vector<JSAMPLE> row = sampleRow(image, static_cast<int>(cinfo.next_scanline), colours);
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    Bytes bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
+}
+
+QImage filledImage(int width, int height, QColor top, QColor bottom)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, (y < height / 2 ? top : bottom).rgb());
+    }
+    return image;
+}
+
+QImage filledImage(int width, int height, QColor colour)
+{
+    return filledImage(width, height, colour, colour);
+}
+
+Bytes withClaimedSize(Bytes jpeg, int width, int height)
+{
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+            jpeg[i + 5] = static_cast<unsigned char>(height >> 8);
+            jpeg[i + 6] = static_cast<unsigned char>(height);
+            jpeg[i + 7] = static_cast<unsigned char>(width >> 8);
+            jpeg[i + 8] = static_cast<unsigned char>(width);
+            break;
+        }
+    }
+    return jpeg;
+}
+
+void appendUint16(Bytes& bytes, std::uint16_t value)
+{
+    bytes.push_back(static_cast<unsigned char>(value));
+    bytes.push_back(static_cast<unsigned char>(value >> 8));
+}
+
+void appendUint32(Bytes& bytes, std::uint32_t value)
+{
+    appendUint16(bytes, static_cast<std::uint16_t>(value));
+    appendUint16(bytes, static_cast<std::uint16_t>(value >> 16));
+}
+
+Bytes bmpHeaders(int width, int height, int bitsPerPixel, std::uint32_t compression,
+                 std::uint32_t coloursUsed, std::uint16_t planes)
+{
+    std::uint32_t tableEntries = coloursUsed;
+    if (tableEntries == 0 && bitsPerPixel <= 8)
+        tableEntries = 1U << bitsPerPixel;
+    Bytes bytes{'B', 'M'};
+    appendUint32(bytes, 0); // file size
+    appendUint32(bytes, 0);
+    appendUint32(bytes, 54 + 4 * tableEntries + (compression == 3 ? 12 : 0)); // pixel offset
+    appendUint32(bytes, 40);
+    appendUint32(bytes, static_cast<std::uint32_t>(width));
+    appendUint32(bytes, static_cast<std::uint32_t>(height));
+    appendUint16(bytes, planes);
+    appendUint16(bytes, static_cast<std::uint16_t>(bitsPerPixel));
+    appendUint32(bytes, compression);
+    appendUint32(bytes, 0); // image size
+    appendUint32(bytes, 2835);
+    appendUint32(bytes, 2835);
+    appendUint32(bytes, coloursUsed);
+    appendUint32(bytes, 0);
+    return bytes;
+}
+
+Bytes solidBmp(int width, int height, QColor colour)
+{
+    Bytes bytes = bmpHeaders(width, height, 24);
+    const int rowLength = (width * 3 + 3) / 4 * 4;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            bytes.insert(bytes.end(), {static_cast<unsigned char>(colour.blue()),
+                                       static_cast<unsigned char>(colour.green()),
+                                       static_cast<unsigned char>(colour.red())});
+        }
+        bytes.insert(bytes.end(), rowLength - width * 3, 0);
+    }
+    return bytes;
+}
+
+Bytes storedData(const Bytes& bytes)
+{
+    Bytes stored;
+    appendUint32(stored, static_cast<std::uint32_t>(bytes.size()));
+    stored.insert(stored.end(), bytes.begin(), bytes.end());
+    return stored;
+}
+
+bool near(QRgb actual, QColor expected, int tolerance)
+{
+    return std::abs(qRed(actual) - expected.red()) <= tolerance
+        && std::abs(qGreen(actual) - expected.green()) <= tolerance
+        && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+}
+
+std::string writeFile(const std::string& folder, const std::string& name, const Bytes& bytes)
+{
+    const std::string path = folder + "/" + name;
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+} // namespace testimages

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Inputs for the picture tests, made here: JPEGs written by libjpeg's compressor, BMPs byte by
+// byte, and files in a temporary folder.
+namespace testimages {
+
+using Bytes = std::vector<unsigned char>;
+
+enum class JpegColours { Rgb, Grey, AdobeCmyk };
+
+// A JPEG of the image's pixels; Grey stores their grey levels, AdobeCmyk inverted CMYK with
+// the colour in C, M and Y and no black.
+Bytes encodeJpeg(const QImage& image, JpegColours colours = JpegColours::Rgb, bool progressive = false);
+
+// An image of one colour, or of two halves: the top in one colour, the bottom in the other.
+QImage filledImage(int width, int height, QColor top, QColor bottom);
+QImage filledImage(int width, int height, QColor colour);
+
+// A baseline colour JPEG whose frame header claims another size.
+Bytes withClaimedSize(Bytes jpeg, int width, int height);
+
+// Appends little-endian values and raw bytes.
+void appendUint16(Bytes& bytes, std::uint16_t value);
+void appendUint32(Bytes& bytes, std::uint32_t value);
+
+// A BMP file header followed by a 40-byte info header.
+Bytes bmpHeaders(int width, int height, int bitsPerPixel, std::uint32_t compression = 0,
+                 std::uint32_t coloursUsed = 0, std::uint16_t planes = 1);
+
+// A 24-bit bottom-up BMP of one colour.
+Bytes solidBmp(int width, int height, QColor colour);
+
+// The stored form of artwork: a 32-bit little-endian count and the bytes.
+Bytes storedData(const Bytes& bytes);
+
+// The colour of a pixel, within a tolerance for JPEG's losses.
+bool near(QRgb actual, QColor expected, int tolerance = 12);
+
+// Writes a file and returns its path.
+std::string writeFile(const std::string& folder, const std::string& name, const Bytes& bytes);
+
+} // namespace testimages
