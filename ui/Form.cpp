@@ -123,14 +123,18 @@ void Form::centreOnScreen()
     move(screenArea.left() + left, screenArea.top() + top);
 }
 
+// The frame's size may only be known once the window is on screen; the window is centred again
+// then, so that it is its outer rectangle that stands in the middle.
 void Form::reveal()
 {
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        if (state_ == FormState::Normal)
-            centreOnScreen();
-    }
+    const bool centre = !shownBefore_ && state_ == FormState::Normal;
+    shownBefore_ = true;
+    if (centre)
+        centreOnScreen();
+    const QSize frameBefore = frameExtra();
     show();
+    if (centre && frameExtra() != frameBefore)
+        centreOnScreen();
 }
 
 void Form::showForm()

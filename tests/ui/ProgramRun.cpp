@@ -45,9 +45,25 @@ fs::path ProgramRun::photograph(int folder, int item) const
     return folder_ / "obr" / std::to_string(folder) / (std::to_string(item) + ".jpg");
 }
 
+namespace {
+
+// Events are also handled inside error boxes during start-up; the script waits for the start
+// page's modal loop.
+void runOnceTheStartPageIsUp(const std::function<void()>& script)
+{
+    QTimer::singleShot(0, [script] {
+        if (ui::Form2 && ui::Form2->inModalLoop())
+            script();
+        else
+            runOnceTheStartPageIsUp(script);
+    });
+}
+
+} // namespace
+
 int ProgramRun::run(const std::function<void()>& script)
 {
-    QTimer::singleShot(0, script);
+    runOnceTheStartPageIsUp(script);
     return ui::runProgram();
 }
 
@@ -72,6 +88,9 @@ void ProgramRun::pressEnter()
 // The first tick of the quiz window's timer ends the intro; tests do not wait five seconds.
 void ProgramRun::endIntro()
 {
+    bool ticked = false;
+    const auto connection = QObject::connect(ui::Form1->Timer1, &QTimer::timeout, [&] { ticked = true; });
     ui::Form1->Timer1->start(1);
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticked; }, 5000));
+    QObject::disconnect(connection);
 }

@@ -11,6 +11,10 @@
 // photographs, the error box replaced by a recorder. The script runs once the start page's
 // modal loop is up, and must end the program (or leave an end requested).
 class ProgramRun : public ::testing::Test {
+public:
+    // Answers the question on display, right or wrong, at the level the quiz window shows.
+    void answer(bool right);
+
 protected:
     struct ErrorBox {
         std::string title;
@@ -23,8 +27,6 @@ protected:
     int run(const std::function<void()>& script);
     std::filesystem::path photograph(int folder, int item) const;
 
-    // Answers the question on display, right or wrong, at the level the quiz window shows.
-    void answer(bool right);
     void pressEnter();
     void endIntro();
 
