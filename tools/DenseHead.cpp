@@ -61,7 +61,7 @@ void drawDenseHead(QPainter& painter, const DenseHead& head, const Species& spec
         if (head.awnLength > 0) {
             const QPointF tip = along(base, angle, length * 0.9);
             drawAwn(painter, tip, angle + random.between(-0.15, 0.15), head.awnLength, 0,
-                    species.headLight.lighter(105), head.spikelet * 0.05);
+                    mix(species.headColour, species.headLight, 0.6), head.spikelet * 0.05);
         }
     }
 }

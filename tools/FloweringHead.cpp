@@ -21,7 +21,7 @@ struct Placement {
 Placement bestPlacement(QSizeF extent)
 {
     Placement best{0, 0};
-    for (const double angle : {0.35, 0.55, 0.75, 0.95, 1.15}) {
+    for (const double angle : {0.45, 0.6, 0.75, 0.9}) {
         const double across = extent.height() * std::sin(angle) + extent.width() * std::cos(angle);
         const double up = extent.height() * std::cos(angle) + extent.width() * std::sin(angle);
         const double scale = std::min(Room.width() / across, Room.height() / up);
@@ -50,7 +50,8 @@ QImage floweringHeadPlate(const Species& species, QSize size, std::uint64_t seed
     painter.scale(placement.scale, placement.scale);
 
     const double stemLength = 2 * Design.width() / placement.scale;
-    drawStalk(painter, {QPointF(0, 0), QPointF(0, stemLength / 2), QPointF(0, stemLength)}, 4.5, species.stemColour);
+    drawStalk(painter, {QPointF(0, 0), QPointF(0, stemLength / 2), QPointF(0, stemLength)}, stemWidth(species),
+              species.stemColour);
     drawHead(painter, species, random);
     painter.end();
     return image;

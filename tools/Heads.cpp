@@ -45,6 +45,13 @@ void drawHead(QPainter& painter, const Species& species, Random& random)
     }, species.head);
 }
 
+double stemWidth(const Species& species)
+{
+    if (const auto* panicle = std::get_if<Panicle>(&species.head))
+        return panicle->branchWidth * 1.8;
+    return std::holds_alternative<Spike>(species.head) ? 2.2 : 3.0;
+}
+
 QSizeF headExtent(const Species& species)
 {
     return std::visit(Extent{}, species.head);

@@ -14,6 +14,9 @@ void drawHead(QPainter& painter, const Species& species, Random& random);
 // The head's length along its axis and its width across it, awns included.
 QSizeF headExtent(const Species& species);
 
+// The width of the stem just below the head.
+double stemWidth(const Species& species);
+
 void drawDenseHead(QPainter& painter, const DenseHead& head, const Species& species, Random& random);
 void drawSpike(QPainter& painter, const Spike& spike, const Species& species, Random& random);
 void drawPanicle(QPainter& painter, const Panicle& panicle, const Species& species, Random& random);

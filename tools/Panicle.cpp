@@ -42,8 +42,12 @@ void PanicleDrawing::draw()
     const Curve stem = axis();
     for (int node = 0; node < panicle.nodes; ++node)
         drawNode(stem, node);
-    drawStalk(painter, stem, panicle.branchWidth * 1.8, species.stemColour);
-    drawSpikeletsAlong({stem.at(0.9), stem.at(0.95), stem.to}, 2);
+    drawStalk(painter, stem, stemWidth(species), species.stemColour);
+    const Curve top{stem.at(0.9), stem.at(0.95), stem.to};
+    if (panicle.clumpedAtTips)
+        drawClump(top, 1.0);
+    else
+        drawSpikeletsAlong(top, 2);
 }
 
 // Long internodes low down, short ones towards the top; branches grow shorter upwards.
@@ -101,8 +105,8 @@ void PanicleDrawing::drawClump(const Curve& branch, double side)
     const QPointF normal = QPointF(std::cos(tipAngle), std::sin(tipAngle)) * side;
     const double size = panicle.spikeletLength;
     for (int i = 0; i < panicle.spikeletsPerBranch; ++i) {
-        const double back = random.between(0.0, 1.6) * size;
-        const QPointF base = along(branch.to, tipAngle, -back) + normal * random.between(0.0, 0.7) * size;
+        const double back = random.between(0.0, 2.0) * size;
+        const QPointF base = along(branch.to, tipAngle, -back) + normal * random.between(0.0, 1.0) * size;
         drawOneSpikelet(base, tipAngle + side * random.between(0.0, 0.7));
     }
 }
@@ -127,7 +131,11 @@ void PanicleDrawing::drawOneSpikelet(QPointF base, double angle)
 {
     const double length = panicle.spikeletLength * random.between(0.85, 1.1);
     const QColor colour = mix(species.headColour, species.headLight, random.between(0.0, 0.45));
-    drawSpikelet(painter, base, angle, length, panicle.spikeletWidth, colour, species.headLight, species.glossy);
+    if (panicle.florets >= 3)
+        drawFloretStack(painter, base, angle, length, panicle.spikeletWidth, panicle.florets, colour,
+                        species.headLight, species.glossy);
+    else
+        drawSpikelet(painter, base, angle, length, panicle.spikeletWidth, colour, species.headLight, species.glossy);
     if (panicle.awnLength > 0) {
         const double side = random.chance(0.5) ? 1.0 : -1.0;
         drawAwn(painter, along(base, angle, length * 0.35), angle + side * 0.15, panicle.awnLength,

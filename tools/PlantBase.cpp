@@ -66,11 +66,11 @@ void drawTussock(QPainter& painter, const Species& species, Random& random)
 }
 
 // Runners creep over the ground to both sides and root and sprout at their nodes.
-void drawRunners(QPainter& painter, const Species& species, Random& random)
+void drawRunners(QPainter& painter, const Species& species, double reach, Random& random)
 {
     for (const double side : {-1.0, 1.0}) {
-        const Curve runner{QPointF(side * 10, -2), QPointF(side * 230, -36), QPointF(side * 470, -4)};
-        drawStalk(painter, runner, 3.2, mix(species.stemColour, species.headColour, 0.35));
+        const Curve runner{QPointF(side * 10, -2), QPointF(side * reach * 0.5, -36), QPointF(side * reach, -4)};
+        drawStalk(painter, runner, 5, mix(species.stemColour, species.headColour, 0.45));
         for (const double t : {0.35, 0.68, 1.0}) {
             const QPointF node = runner.at(t);
             for (int r = 0; r < 4; ++r)
@@ -84,12 +84,12 @@ void drawRunners(QPainter& painter, const Species& species, Random& random)
 
 // Pale rhizomes run below the ground, with scale leaves and roots at their nodes and a young
 // shoot where each one ends.
-void drawRhizomes(QPainter& painter, const Species& species, Random& random)
+void drawRhizomes(QPainter& painter, const Species& species, double reach, Random& random)
 {
     for (const double side : {-1.0, 1.0}) {
-        const Curve rhizome{QPointF(side * 10, 24), QPointF(side * 240, 130), QPointF(side * 490, 70)};
-        drawStalk(painter, rhizome, 8.5, RhizomeColour.darker(135));
-        drawStalk(painter, rhizome, 6.5, RhizomeColour);
+        const Curve rhizome{QPointF(side * 10, 24), QPointF(side * reach * 0.5, 130), QPointF(side * reach * 0.95, 70)};
+        drawStalk(painter, rhizome, 12, RhizomeColour.darker(140));
+        drawStalk(painter, rhizome, 9, RhizomeColour);
         for (int n = 1; n <= 7; ++n) {
             const QPointF node = rhizome.at(n / 7.0);
             for (int r = 0; r < 3; ++r)
@@ -107,22 +107,22 @@ void drawRhizomes(QPainter& painter, const Species& species, Random& random)
 
 } // namespace
 
-void drawUnderground(QPainter& painter, const Species& species, Random& random)
+void drawUnderground(QPainter& painter, const Species& species, double reach, Random& random)
 {
     for (int i = 0; i < 34; ++i)
         drawRoot(painter, QPointF(random.between(-28, 28), 2), random.between(60, 170), random);
     if (species.base == BaseForm::Rhizomes)
-        drawRhizomes(painter, species, random);
+        drawRhizomes(painter, species, reach, random);
 }
 
-void drawBaseLeaves(QPainter& painter, const Species& species, Random& random)
+void drawBaseLeaves(QPainter& painter, const Species& species, double reach, Random& random)
 {
     if (species.base == BaseForm::Tussock)
         drawTussock(painter, species, random);
     else
         drawTuft(painter, species, random);
     if (species.base == BaseForm::Runners)
-        drawRunners(painter, species, random);
+        drawRunners(painter, species, reach, random);
 }
 
 } // namespace artwork

@@ -101,6 +101,19 @@ void drawSpikelet(QPainter& painter, QPointF base, double angle, double length, 
     painter.drawPolygon(bodyOutline(base + shift, angle, length * 0.9, 0, side));
 }
 
+void drawFloretStack(QPainter& painter, QPointF base, double angle, double length, double width,
+                     int florets, const QColor& colour, const QColor& light, bool glossy)
+{
+    drawSpikelet(painter, base, angle, length, width, colour.darker(110), light, glossy);
+    const double floret = length * 0.5;
+    for (int j = 0; j < florets; ++j) {
+        const double share = static_cast<double>(j) / (florets - 1);
+        const QPointF at = along(base, angle, (length - floret) * share);
+        drawSpikelet(painter, at, angle, floret, std::min(width * 0.8, floret * 0.62),
+                     mix(colour, light, 0.15 + 0.35 * share), light, glossy);
+    }
+}
+
 void drawAwn(QPainter& painter, QPointF start, double angle, double length, double knee,
              const QColor& colour, double width)
 {

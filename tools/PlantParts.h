@@ -34,6 +34,10 @@ void drawStalk(QPainter& painter, const Curve& curve, double width, const QColor
 void drawSpikelet(QPainter& painter, QPointF base, double angle, double length, double width,
                   const QColor& colour, const QColor& light, bool glossy);
 
+// A closed spikelet of several florets overlapping like tiles, the upper ones paler.
+void drawFloretStack(QPainter& painter, QPointF base, double angle, double length, double width,
+                     int florets, const QColor& colour, const QColor& light, bool glossy);
+
 // A fine awn: straight for its first part, then bent at a knee by `knee` radians.
 void drawAwn(QPainter& painter, QPointF start, double angle, double length, double knee,
              const QColor& colour, double width);

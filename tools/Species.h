@@ -45,6 +45,7 @@ struct Panicle {
     bool clumpedAtTips;  // spikelets packed into one-sided clumps at the branch ends
     double spikeletLength;
     double spikeletWidth;
+    int florets;         // drawn one by one from three upwards
     double awnLength;    // one bent awn per spikelet when not 0
 };
 

@@ -40,21 +40,13 @@ void drawEdgeOnSpikelet(QPainter& painter, const Spike& spike, const Species& sp
     }
 }
 
-// Flat against the stem: a broad, closed spikelet pressed to it, its florets overlapping like
-// tiles.
+// Flat against the stem: a broad, closed spikelet pressed to it.
 void drawFlatSpikelet(QPainter& painter, const Spike& spike, const Species& species,
                       QPointF base, double angle, Random& random)
 {
     const double length = spike.spikeletLength * random.between(0.92, 1.05);
-    drawSpikelet(painter, base, angle, length, length * 0.42, species.headColour.darker(110),
-                 species.headLight, species.glossy);
-    const double floret = length * 0.5;
-    for (int j = 0; j < spike.florets; ++j) {
-        const double share = static_cast<double>(j) / (spike.florets - 1);
-        const QPointF at = along(base, angle, (length - floret) * share);
-        const QColor colour = mix(species.headColour, species.headLight, 0.15 + 0.35 * share);
-        drawSpikelet(painter, at, angle, floret, floret * 0.62, colour, species.headLight, species.glossy);
-    }
+    drawFloretStack(painter, base, angle, length, length * 0.42, spike.florets, species.headColour,
+                    species.headLight, species.glossy);
 }
 
 void drawRachis(QPainter& painter, const Spike& spike, const Species& species)
@@ -63,7 +55,7 @@ void drawRachis(QPainter& painter, const Spike& spike, const Species& species)
     rachis << QPointF(0, 0);
     for (int i = 0; i < spike.spikelets; ++i)
         rachis << QPointF((i % 2 == 0 ? -ZigZag : ZigZag), -spikeletHeight(spike, i));
-    painter.setPen(QPen(species.stemColour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(species.stemColour, stemWidth(species), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(rachis);
 }

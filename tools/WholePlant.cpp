@@ -14,7 +14,8 @@ namespace {
 
 constexpr QSizeF Design(1200, 1600);
 constexpr double Ground = 1390;
-constexpr double PlantRoom = 1240; // from the ground to just below the frame
+constexpr double PlantRoom = 1240;     // from the ground to just below the frame
+constexpr double PlantHalfWidth = 470; // from the middle to just inside the frame
 const QColor SoilColour(0xDE, 0xD1, 0xB0);
 
 void paintSoil(QPainter& painter, Random& random)
@@ -35,7 +36,7 @@ void drawCulm(QPainter& painter, const Species& species, double lean, double sha
 {
     const double length = species.culmLength * share;
     const Curve culm{QPointF(lean * 0.1, 0), QPointF(lean * 0.3, -length * 0.5), QPointF(lean, -length)};
-    drawStalk(painter, culm, 4.5, species.stemColour);
+    drawStalk(painter, culm, stemWidth(species) * 1.4, species.stemColour);
     const double stemLeaves[] = {0.16, 0.38, 0.58};
     for (int i = 0; i < 3; ++i) {
         const double t = stemLeaves[i];
@@ -70,11 +71,12 @@ QImage wholePlantPlate(const Species& species, QSize size, std::uint64_t seed)
     const double scale = PlantRoom / plantHeight;
     painter.translate(Design.width() / 2, Ground);
     painter.scale(scale, scale);
-    drawUnderground(painter, species, random);
+    const double reach = PlantHalfWidth / scale;
+    drawUnderground(painter, species, reach, random);
     drawCulm(painter, species, -random.between(110, 170), random.between(0.78, 0.86), random);
     drawCulm(painter, species, random.between(110, 170), random.between(0.84, 0.92), random);
     drawCulm(painter, species, random.between(-30, 30), 1.0, random);
-    drawBaseLeaves(painter, species, random);
+    drawBaseLeaves(painter, species, reach, random);
     painter.end();
     return image;
 }
