@@ -141,9 +141,12 @@ void PictureBox::drawPicture()
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
-    QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    pressed_ = true;
+    event->accept();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #include "TestImages.h"
 
+#include "pictures/JpegCodec.h"
 #include "pictures/JpegGraphic.h"
 #include "platform/Errors.h"
 
@@ -103,6 +104,16 @@ TEST(JpegGraphic, DecodesCmykProgressiveAndOneRowHighPictures)
     drawOnce(*oneRow);
     EXPECT_EQ(decodedImage(*oneRow).size(), QSize(20, 1));
     EXPECT_TRUE(near(decodedImage(*oneRow).pixel(19, 0), Blue));
+}
+
+TEST(JpegGraphic, DecodesColourToAPaletteForAnEightBitDisplay)
+{
+    QImage image;
+    decodeJpeg(encodeJpeg(filledImage(40, 40, Red, Blue)), 8, image);
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_LE(image.colorCount(), 236);
+    EXPECT_TRUE(near(image.pixel(5, 5), Red, 40));
+    EXPECT_TRUE(near(image.pixel(35, 35), Blue, 40));
 }
 
 TEST(JpegGraphic, RefusesDataThatIsNoJpegAtLoad)

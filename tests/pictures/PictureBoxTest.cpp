@@ -119,9 +119,16 @@ TEST_F(PictureBoxTest, RepaintsWhenAFlagChangesValueOnly)
 TEST_F(PictureBoxTest, HandsADecodeErrorToTheSinkOnceAndPaintsOnAfterwards)
 {
     box_->picture().readStoredData(GraphicKind::Jpeg, storedData({}));
-    shown();
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    QApplication::processEvents();
     ASSERT_EQ(paintErrors_, std::vector<std::string>{"JPEG error #42"});
-    shown();
+
+    // The box is no longer drawing, so a change repaints it, now without an error.
+    const int paints = box_->paints;
+    box_->setCenter(true);
+    QApplication::processEvents();
+    EXPECT_GT(box_->paints, paints);
     EXPECT_EQ(paintErrors_.size(), 1U);
 }
 

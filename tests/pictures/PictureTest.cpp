@@ -86,6 +86,9 @@ TEST_F(PictureTest, UnknownExtensionsFailWithTheExtensionAsWritten)
         [&] { picture_.loadFromFile(png); }, "Unknown picture file extension (.PnG)");
     expectFailureKeepsPicture<platform::InvalidGraphicError>(
         [&] { picture_.loadFromFile("obr.d\\0\\7"); }, "Unknown picture file extension (.)");
+    // Icons and metafiles are registered but cannot be read.
+    expectFailureKeepsPicture<platform::InvalidGraphicError>(
+        [&] { picture_.loadFromFile("a.ICO"); }, "Unsupported picture file extension (.ICO)");
 }
 
 TEST_F(PictureTest, MissingFileFailsWithTheAbsolutePathAndTheSystemText)
