@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace artwork {
 namespace {
@@ -23,7 +24,7 @@ double halfWidth(const DenseHead& head, double t)
 
 void drawBody(QPainter& painter, const DenseHead& head, const Species& species)
 {
-    constexpr int steps = 40;
+    constexpr int steps = 200;
     QPolygonF outline;
     for (int i = 0; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps;
@@ -38,6 +39,30 @@ void drawBody(QPainter& painter, const DenseHead& head, const Species& species)
     painter.drawPolygon(outline);
 }
 
+struct Placed {
+    QPointF base;
+    double across; // -1 at the left edge, 0 facing the viewer, 1 at the right edge
+};
+
+// Spikelets scattered over the head's whole surface, the ones at the sides first so that those
+// facing the viewer lie on top.
+std::vector<Placed> scatterSpikelets(const DenseHead& head, Random& random)
+{
+    const int count = static_cast<int>(head.length * head.width / (head.spikelet * head.spikelet * 0.2));
+    std::vector<Placed> placed;
+    for (int i = 0; i < count; ++i) {
+        const double t = random.between(0.0, 0.99);
+        const double across = random.between(-1.0, 1.0);
+        const double radius = halfWidth(head, t);
+        if (radius > head.spikelet * 0.2)
+            placed.push_back({QPointF(across * std::max(0.0, radius - head.spikelet * 0.2),
+                                      -t * head.length + head.spikelet * 0.3), across});
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Placed& a, const Placed& b) { return std::abs(a.across) > std::abs(b.across); });
+    return placed;
+}
+
 } // namespace
 
 // Hundreds of small spikelets packed over a cylinder: those in the middle face the light and
@@ -45,21 +70,14 @@ void drawBody(QPainter& painter, const DenseHead& head, const Species& species)
 void drawDenseHead(QPainter& painter, const DenseHead& head, const Species& species, Random& random)
 {
     drawBody(painter, head, species);
-    const int count = static_cast<int>(head.length * head.width / (head.spikelet * head.spikelet * 0.3));
-    for (int i = 0; i < count; ++i) {
-        const double t = random.between(0.01, 0.99);
-        const double across = random.between(-1.0, 1.0);
-        const double radius = halfWidth(head, t);
-        if (radius < head.spikelet * 0.2)
-            continue;
-        const QPointF base(across * radius * 0.8, -t * head.length + head.spikelet * 0.4);
-        const double angle = across * 0.55 + random.between(-0.2, 0.2);
+    for (const Placed& spikelet : scatterSpikelets(head, random)) {
+        const double angle = spikelet.across * 0.55 + random.between(-0.2, 0.2);
         const double length = head.spikelet * random.between(0.8, 1.15);
-        const double light = std::clamp(0.75 * (1 - std::abs(across)) + random.between(0.0, 0.35), 0.0, 1.0);
+        const double light = std::clamp(0.75 * (1 - std::abs(spikelet.across)) + random.between(0.0, 0.35), 0.0, 1.0);
         const QColor colour = mix(species.headColour.darker(110), species.headLight, light * 0.7);
-        drawSpikelet(painter, base, angle, length, length * 0.42, colour, species.headLight, species.glossy);
+        drawSpikelet(painter, spikelet.base, angle, length, length * 0.42, colour, species.headLight, species.glossy);
         if (head.awnLength > 0) {
-            const QPointF tip = along(base, angle, length * 0.9);
+            const QPointF tip = along(spikelet.base, angle, length * 0.9);
             drawAwn(painter, tip, angle + random.between(-0.15, 0.15), head.awnLength, 0,
                     mix(species.headColour, species.headLight, 0.6), head.spikelet * 0.05);
         }

@@ -52,6 +52,17 @@ double stemWidth(const Species& species)
     return std::holds_alternative<Spike>(species.head) ? 2.2 : 3.0;
 }
 
+void drawHeadAt(QPainter& painter, const Species& species, QPointF foot, double angle, double scale,
+                Random& random)
+{
+    painter.save();
+    painter.translate(foot);
+    painter.rotate(angle * 180 / std::numbers::pi);
+    painter.scale(scale, scale);
+    drawHead(painter, species, random);
+    painter.restore();
+}
+
 QSizeF headExtent(const Species& species)
 {
     return std::visit(Extent{}, species.head);

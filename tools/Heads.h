@@ -11,6 +11,11 @@ namespace artwork {
 // A head is drawn with its foot at (0, 0) and its axis pointing up, in the species' units.
 void drawHead(QPainter& painter, const Species& species, Random& random);
 
+// The same with its foot at `foot`, its axis turned to `angle` (0 up, clockwise positive) and
+// its size multiplied by `scale`.
+void drawHeadAt(QPainter& painter, const Species& species, QPointF foot, double angle, double scale,
+                Random& random);
+
 // The head's length along its axis and its width across it, awns included.
 QSizeF headExtent(const Species& species);
 

@@ -7,7 +7,6 @@
 #include <QRadialGradient>
 
 #include <cmath>
-#include <numbers>
 
 namespace artwork {
 
@@ -34,12 +33,7 @@ void paintMeadowHeads(QPainter& painter, const QRectF& area, double ground, int 
         const double height = random.between(0.45, 0.85) * (ground - area.top());
         const Curve stalk{foot, along(foot, lean * 0.3, height * 0.5), along(foot, lean, height)};
         drawStalk(painter, stalk, 2.5 * scale, grass.stemColour);
-        painter.save();
-        painter.translate(stalk.to);
-        painter.rotate(stalk.angleAt(1) * 180 / std::numbers::pi);
-        painter.scale(scale, scale);
-        drawHead(painter, grass, random);
-        painter.restore();
+        drawHeadAt(painter, grass, stalk.to, stalk.angleAt(1), scale, random);
     }
 }
 

@@ -49,12 +49,7 @@ void drawCulm(QPainter& painter, const Species& species, double lean, double sha
                   species.culmLength * (0.3 - 0.06 * i), species.leafWidth * 0.9, side * random.between(0.3, 0.7),
                   species.leafColour, species.glossy);
     }
-    painter.save();
-    painter.translate(culm.to);
-    painter.rotate(culm.angleAt(1) * 180 / std::numbers::pi);
-    painter.scale(share, share);
-    drawHead(painter, species, random);
-    painter.restore();
+    drawHeadAt(painter, species, culm.to, culm.angleAt(1), share, random);
 }
 
 } // namespace
