@@ -12,5 +12,8 @@ QFont startPageFont();   // MS Sans Serif, 11 px
 
 // The height of one line: the rounded-up ascent plus the rounded-up descent.
 int lineHeight(const QFont& font);
+// The width of one line of text as a label shows it: tabs expand to stops eight average
+// characters apart, and accelerator marks take no room.
+int textWidth(const QFont& font, const QString& line);
 
 } // namespace ui

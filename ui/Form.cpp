@@ -54,6 +54,40 @@ void Form::addDefaultButton(QAbstractButton& button)
         pushButton->setDefault(true);
 }
 
+void Form::moveFocusWithArrows(QWidget& control)
+{
+    control.installEventFilter(this);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool backward = key == Qt::Key_Left || key == Qt::Key_Up;
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+    if (!backward && !forward)
+        return QWidget::eventFilter(watched, event);
+    moveFocusAmongSiblings(*static_cast<QWidget*>(watched), forward);
+    return true;
+}
+
+// Siblings in creation order, which is the tab order; tab stop or not, wrapping at the ends.
+void Form::moveFocusAmongSiblings(QWidget& from, bool forward)
+{
+    std::vector<QWidget*> candidates;
+    for (QObject* child : from.parentWidget()->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget && (widget == &from || (widget->focusPolicy() != Qt::NoFocus && widget->isVisible()
+                                           && widget->isEnabled())))
+            candidates.push_back(widget);
+    }
+    const auto here = std::find(candidates.begin(), candidates.end(), &from);
+    const auto position = static_cast<std::size_t>(here - candidates.begin());
+    const std::size_t next = (position + (forward ? 1 : candidates.size() - 1)) % candidates.size();
+    candidates[next]->setFocus(Qt::OtherFocusReason);
+}
+
 // The window frame and title bar, as far as the window system has told us.
 QSize Form::frameExtra() const
 {

@@ -71,6 +71,10 @@ protected:
     void setBackground(const QColor& colour);
     // A button that Enter presses while the focus is on no push button.
     void addDefaultButton(QAbstractButton& button);
+    // The arrow keys move the focus from this control to the previous or next control of its
+    // parent, for controls that do not use the arrow keys themselves.
+    void moveFocusWithArrows(QWidget& control);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +86,7 @@ private:
     void runCloseStep();
     std::vector<QPointer<QWidget>> disableVisibleWindows();
     void pressEnter();
+    static void moveFocusAmongSiblings(QWidget& from, bool forward);
 
     bool visibleFromLayout_ = false;
     bool shownBefore_ = false;

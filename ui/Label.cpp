@@ -3,7 +3,6 @@
 #include "Fonts.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -37,10 +36,9 @@ void Label::fitToText()
 {
     const QString measured = text_.isEmpty() ? QStringLiteral(" ") : text_;
     const QStringList lines = measured.split('\n');
-    const QFontMetrics metrics(font());
     int width = 0;
     for (const QString& line : lines)
-        width = std::max(width, metrics.boundingRect(QRect(), TextFlags, line).width());
+        width = std::max(width, textWidth(font(), line));
     resize(width, static_cast<int>(lines.size()) * lineHeight(font()));
 }
 

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "GlyphButton.h"
 #include "GroupBox.h"
+#include "AnswerList.h"
 #include "Label.h"
 #include "QuizWindowControls.h"
 #include "Unit2.h"
@@ -77,23 +78,36 @@ void TForm1::createControls()
     Label3 = makeQuizLabel(GroupBox3, {8, 24});
     Label7 = makeQuizLabel(GroupBox3, {8, 0}, "  Chyb: ");
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(787, 32, 169, 25);
-    Edit1->hide();
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setGeometry(787, 33, 169, 27);
-    ComboBox1->setMaxVisibleItems(30);
-    ComboBox1->hide();
+    createAnswerControls();
     BitBtn1 = new GlyphButton("OK", this, Navy);
     BitBtn1->setGeometry(881, 66, 75, 25);
     BitBtn1->setEnabled(false);
     addDefaultButton(*BitBtn1);
+    moveFocusWithArrows(*BitBtn1);
 
     createIntroPanel();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(5000);
     Timer1->start();
+}
+
+// The typed answer has a flat one-pixel border; the picked one a sunken edge in the panel's yellow.
+void TForm1::createAnswerControls()
+{
+    Edit1 = new QLineEdit(this);
+    Edit1->setGeometry(787, 32, 169, 25);
+    Edit1->setStyleSheet("QLineEdit { border: 1px solid black; background: white; color: black; padding: 0; }");
+    Edit1->hide();
+    ComboBox1 = new AnswerList(this);
+    ComboBox1->setGeometry(787, 33, 169, 27);
+    QPalette colours = ComboBox1->palette();
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        colours.setColor(role, Yellow);
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        colours.setColor(role, Navy);
+    ComboBox1->setPalette(colours);
+    ComboBox1->hide();
 }
 
 void TForm1::createIntroPanel()

@@ -63,6 +63,7 @@ public:
 
 private:
     void createControls();
+    void createAnswerControls();
     void createIntroPanel();
     void bindEvents();
 

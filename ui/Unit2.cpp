@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "GroupBox.h"
 #include "Label.h"
+#include "RadioButton.h"
 #include "Unit1.h"
 
 #include "assets/Artwork.h"
@@ -28,9 +29,9 @@ Button* makeButton(QWidget* parent, const QRect& geometry, const char* text)
     return button;
 }
 
-QRadioButton* makeRadioButton(QWidget* parent, const QRect& geometry, const char* text)
+RadioButton* makeRadioButton(QWidget* parent, const QRect& geometry, const char* text)
 {
-    auto* button = makeButton<QRadioButton>(parent, geometry, text);
+    auto* button = makeButton<RadioButton>(parent, geometry, text);
     QPalette palette = button->palette();
     palette.setColor(QPalette::WindowText, Navy);
     button->setPalette(palette);
@@ -74,6 +75,8 @@ void TForm2::createControls()
     Button2 = makeButton<QPushButton>(GroupBox2, {248, 72, 75, 25}, "Konec");
     Button3 = makeButton<QPushButton>(GroupBox2, {160, 72, 75, 25}, "Znovu");
     addDefaultButton(*Button3);
+    for (QWidget* control : std::initializer_list<QWidget*> {RadioButton1, RadioButton2, Button1, Button2, Button3})
+        moveFocusWithArrows(*control);
 }
 
 void TForm2::bindEvents()

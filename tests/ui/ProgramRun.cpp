@@ -8,6 +8,7 @@
 #include "quiz/SpeciesTables.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -60,6 +61,13 @@ void runOnceTheStartPageIsUp(const std::function<void()>& script)
 }
 
 } // namespace
+
+void ProgramRun::writeFlatPhotograph(int folder, int item, QSize size, QColor colour) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString(photograph(folder, item).string()), "JPEG", 100));
+}
 
 int ProgramRun::run(const std::function<void()>& script)
 {

@@ -2,10 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QRect>
+
+#include <ostream>
+
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
+
+// Readable failures for geometry.
+inline void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << "QRect(" << rect.x() << ", " << rect.y() << ", " << rect.width() << ", " << rect.height() << ")";
+}
+inline void PrintTo(const QSize& size, std::ostream* out)
+{
+    *out << "QSize(" << size.width() << ", " << size.height() << ")";
+}
+inline void PrintTo(const QPoint& point, std::ostream* out)
+{
+    *out << "QPoint(" << point.x() << ", " << point.y() << ")";
+}
 
 // Runs the whole program on the offscreen platform in a folder of its own with a copy of the
 // photographs, the error box replaced by a recorder. The script runs once the start page's
@@ -26,6 +45,8 @@ protected:
 
     int run(const std::function<void()>& script);
     std::filesystem::path photograph(int folder, int item) const;
+    // Replaces a photograph by one flat colour, so that tests can tell by a pixel what shows.
+    void writeFlatPhotograph(int folder, int item, QSize size, QColor colour) const;
 
     void pressEnter();
     void endIntro();

@@ -1,0 +1,12 @@
+#include "RadioButton.h"
+
+namespace ui {
+
+RadioButton::RadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    connect(this, &QRadioButton::toggled, this,
+            [this](bool checked) { setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
+}
+
+} // namespace ui
