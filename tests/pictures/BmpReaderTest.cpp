@@ -19,12 +19,7 @@ void appendBgra(Bytes& bytes, QColor colour)
 
 std::string errorOf(const Bytes& bytes)
 {
-    try {
-        readBmp(bytes);
-    } catch (const platform::Error& error) {
-        return error.what();
-    }
-    return "(no error)";
+    return messageOf<platform::Error>([&] { readBmp(bytes); });
 }
 
 TEST(BmpReader, ReadsBottomUpTwentyFourBitRows)

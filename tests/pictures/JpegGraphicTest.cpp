@@ -4,7 +4,6 @@
 #include "pictures/JpegGraphic.h"
 #include "platform/Errors.h"
 
-#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,28 +27,9 @@ std::unique_ptr<JpegGraphic> loaded(const Bytes& bytes)
     return graphic;
 }
 
-void drawOnce(Graphic& graphic)
-{
-    QImage canvas(8, 8, QImage::Format_RGB32);
-    QPainter painter(&canvas);
-    graphic.draw(painter, canvas.rect());
-}
-
 std::string jpegError(int code)
 {
     return "JPEG error #" + std::to_string(code);
-}
-
-// Runs the action and gives the message of the error it raised, of the expected kind.
-template <typename ErrorKind, typename Action>
-std::string messageOf(Action action)
-{
-    try {
-        action();
-    } catch (const ErrorKind& error) {
-        return error.what();
-    }
-    return "(no error)";
 }
 
 const QImage& decodedImage(const JpegGraphic& graphic)

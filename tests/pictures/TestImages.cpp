@@ -1,5 +1,7 @@
 #include "TestImages.h"
 
+#include <QPainter>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -169,6 +171,13 @@ bool near(QRgb actual, QColor expected, int tolerance)
     return std::abs(qRed(actual) - expected.red()) <= tolerance
         && std::abs(qGreen(actual) - expected.green()) <= tolerance
         && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+}
+
+void drawOnce(pictures::Graphic& graphic)
+{
+    QImage canvas(8, 8, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    graphic.draw(painter, canvas.rect());
 }
 
 std::string writeFile(const std::string& folder, const std::string& name, const Bytes& bytes)

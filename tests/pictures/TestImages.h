@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/Graphic.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -42,6 +44,21 @@ Bytes storedData(const Bytes& bytes);
 
 // The colour of a pixel, within a tolerance for JPEG's losses.
 bool near(QRgb actual, QColor expected, int tolerance = 12);
+
+// Draws the graphic once into a small canvas (a JPEG graphic decodes at its first drawing).
+void drawOnce(pictures::Graphic& graphic);
+
+// The message of the error of the given kind that the action raises, or "(no error)".
+template <typename ErrorKind, typename Action>
+std::string messageOf(Action action)
+{
+    try {
+        action();
+    } catch (const ErrorKind& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
 
 // Writes a file and returns its path.
 std::string writeFile(const std::string& folder, const std::string& name, const Bytes& bytes);
