@@ -65,6 +65,15 @@ std::vector<Placed> scatterSpikelets(const DenseHead& head, Random& random)
 
 } // namespace
 
+void drawDenseHeadSpikelet(QPainter& painter, const DenseHead& head, const Species& species)
+{
+    drawSpikelet(painter, QPointF(0, 0), 0, head.spikelet, head.spikelet * 0.42,
+                 mix(species.headColour, species.headLight, 0.4), species.headLight, species.glossy);
+    if (head.awnLength > 0)
+        drawAwn(painter, QPointF(0, -head.spikelet * 0.9), 0, head.awnLength, 0,
+                species.headColour.darker(110), head.spikelet * 0.04);
+}
+
 // Hundreds of small spikelets packed over a cylinder: those in the middle face the light and
 // are paler, those at the sides turn away and darken, so the head reads as round.
 void drawDenseHead(QPainter& painter, const DenseHead& head, const Species& species, Random& random)

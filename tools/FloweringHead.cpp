@@ -3,6 +3,8 @@
 #include "Heads.h"
 #include "PlantParts.h"
 
+#include <QPainterPath>
+
 #include <cmath>
 #include <numbers>
 
@@ -11,6 +13,9 @@ namespace {
 
 constexpr QSizeF Design(1600, 1200);
 constexpr QSizeF Room(1380, 1000);
+constexpr QPointF DetailCentre(1340, 940);
+constexpr double DetailRadius = 170;
+constexpr double DetailTilt = 0.35;
 
 struct Placement {
     double angle; // of the head's axis
@@ -29,6 +34,26 @@ Placement bestPlacement(QSizeF extent)
             best = {angle, scale};
     }
     return best;
+}
+
+// One spikelet enlarged in a ruled circle in the corner the head leaves free, the way
+// botanical plates show the parts that tell a grass apart.
+void drawDetail(QPainter& painter, const Species& species, Random& random)
+{
+    painter.save();
+    painter.setPen(QPen(FrameColour, 2));
+    painter.setBrush(PaperColour);
+    painter.drawEllipse(DetailCentre, DetailRadius, DetailRadius);
+    QPainterPath inside;
+    inside.addEllipse(DetailCentre, DetailRadius - 2, DetailRadius - 2);
+    painter.setClipPath(inside, Qt::IntersectClip);
+    const double length = spikeletDetailLength(species);
+    const double scale = DetailRadius * 1.7 / length;
+    painter.translate(along(DetailCentre, DetailTilt, -length * scale / 2));
+    painter.rotate(DetailTilt * 180 / std::numbers::pi);
+    painter.scale(scale, scale);
+    drawSpikeletDetail(painter, species, random);
+    painter.restore();
 }
 
 } // namespace
@@ -53,6 +78,9 @@ QImage floweringHeadPlate(const Species& species, QSize size, std::uint64_t seed
     drawStalk(painter, {QPointF(0, 0), QPointF(0, stemLength / 2), QPointF(0, stemLength)}, stemWidth(species),
               species.stemColour);
     drawHead(painter, species, random);
+    painter.resetTransform();
+    painter.scale(image.width() / Design.width(), image.height() / Design.height());
+    drawDetail(painter, species, random);
     painter.end();
     return image;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 
 namespace artwork {
 namespace {
@@ -42,6 +43,30 @@ void drawHead(QPainter& painter, const Species& species, Random& random)
             drawSpike(painter, head, species, random);
         else
             drawPanicle(painter, head, species, random);
+    }, species.head);
+}
+
+void drawSpikeletDetail(QPainter& painter, const Species& species, Random& random)
+{
+    std::visit([&](const auto& head) {
+        using Head = std::decay_t<decltype(head)>;
+        if constexpr (std::is_same_v<Head, DenseHead>)
+            drawDenseHeadSpikelet(painter, head, species);
+        else if constexpr (std::is_same_v<Head, Spike>)
+            drawSpikeSpikelet(painter, head, species, random);
+        else
+            drawPanicleSpikelet(painter, head, species, random);
+    }, species.head);
+}
+
+double spikeletDetailLength(const Species& species)
+{
+    return std::visit([](const auto& head) {
+        using Head = std::decay_t<decltype(head)>;
+        if constexpr (std::is_same_v<Head, DenseHead>)
+            return head.spikelet + head.awnLength;
+        else
+            return head.spikeletLength + head.awnLength * 0.8;
     }, species.head);
 }
 

@@ -139,11 +139,16 @@ void PanicleDrawing::drawOneSpikelet(QPointF base, double angle)
     if (panicle.awnLength > 0) {
         const double side = random.chance(0.5) ? 1.0 : -1.0;
         drawAwn(painter, along(base, angle, length * 0.35), angle + side * 0.15, panicle.awnLength,
-                side * 0.7, species.headColour.darker(150), std::max(0.5, panicle.spikeletWidth * 0.12));
+                side * 0.7, species.headColour.darker(150), panicle.spikeletWidth * 0.07);
     }
 }
 
 } // namespace
+
+void drawPanicleSpikelet(QPainter& painter, const Panicle& panicle, const Species& species, Random& random)
+{
+    PanicleDrawing{painter, panicle, species, random}.drawOneSpikelet(QPointF(0, 0), 0);
+}
 
 void drawPanicle(QPainter& painter, const Panicle& panicle, const Species& species, Random& random)
 {

@@ -6,9 +6,7 @@ namespace artwork {
 namespace {
 
 constexpr double FrameInset = 28;
-const QColor PaperColour(0xF4, 0xEF, 0xE0);
 const QColor PaperEdge(0xE6, 0xDD, 0xC4);
-const QColor FrameColour(0x9A, 0x8C, 0x6C);
 
 } // namespace
 

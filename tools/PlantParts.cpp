@@ -90,7 +90,7 @@ void drawSpikelet(QPainter& painter, QPointF base, double angle, double length, 
     const auto body = [width](double t) {
         return width / 2 * std::pow(std::sin(std::numbers::pi * t), 0.75) * (1.15 - 0.3 * t);
     };
-    painter.setPen(QPen(colour.darker(140), std::max(0.4, width / 10)));
+    painter.setPen(QPen(colour.darker(140), width / 14));
     painter.setBrush(colour);
     painter.drawPolygon(bodyOutline(base, angle, length, 0, body));
     // The paler side: a narrower body shifted towards the light.

@@ -10,6 +10,9 @@
 
 namespace artwork {
 
+inline const QColor PaperColour(0xF4, 0xEF, 0xE0);
+inline const QColor FrameColour(0x9A, 0x8C, 0x6C);
+
 // A botanical plate of the whole plant, roots to head; designed upright at 1200 x 1600 and
 // scaled to `size`.
 QImage wholePlantPlate(const Species& species, QSize size, std::uint64_t seed);

@@ -36,7 +36,7 @@ void drawEdgeOnSpikelet(QPainter& painter, const Spike& spike, const Species& sp
         drawSpikelet(painter, at, direction, floret, floret * 0.38, colour, species.headLight, species.glossy);
         if (spike.awnLength > 0)
             drawAwn(painter, along(at, direction, floret * 0.95), direction, spike.awnLength, 0,
-                    species.headColour.darker(115), 0.7);
+                    species.headColour.darker(115), spike.spikeletLength * 0.012);
     }
 }
 
@@ -61,6 +61,14 @@ void drawRachis(QPainter& painter, const Spike& spike, const Species& species)
 }
 
 } // namespace
+
+void drawSpikeSpikelet(QPainter& painter, const Spike& spike, const Species& species, Random& random)
+{
+    if (spike.flatAgainstStem)
+        drawFlatSpikelet(painter, spike, species, QPointF(0, 0), 0, random);
+    else
+        drawEdgeOnSpikelet(painter, spike, species, QPointF(0, 0), 0, 1, random);
+}
 
 void drawSpike(QPainter& painter, const Spike& spike, const Species& species, Random& random)
 {
