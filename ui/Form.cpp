@@ -88,10 +88,22 @@ void Form::moveFocusAmongSiblings(QWidget& from, bool forward)
     candidates[next]->setFocus(Qt::OtherFocusReason);
 }
 
-// The window frame and title bar, as far as the window system has told us.
+namespace {
+
+// The window manager reports a window's frame only some time after the window is shown, and
+// drops it while the window is hidden. All windows of the program wear the same frame, so the
+// last one reported stands in until then.
+QSize lastKnownFrameExtra(0, 0);
+
+} // namespace
+
+// The window frame and title bar.
 QSize Form::frameExtra() const
 {
-    return frameGeometry().size() - geometry().size();
+    const QSize reported = frameGeometry().size() - geometry().size();
+    if (isVisible() && reported.width() > 0 && reported.height() > 0)
+        lastKnownFrameExtra = reported;
+    return lastKnownFrameExtra;
 }
 
 int Form::outerWidth() const
@@ -169,6 +181,7 @@ void Form::reveal()
     show();
     if (centre && frameExtra() != frameBefore)
         centreOnScreen();
+    centreWhenFrameKnown_ = centre && frameExtra().isNull();
 }
 
 void Form::showForm()
@@ -276,6 +289,10 @@ bool Form::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && isVisible())
         Application::instance().activate(*this);
+    if (event->type() == QEvent::Move && centreWhenFrameKnown_ && !frameExtra().isNull()) {
+        centreWhenFrameKnown_ = false;
+        centreOnScreen();
+    }
     return QWidget::event(event);
 }
 

@@ -90,6 +90,7 @@ private:
 
     bool visibleFromLayout_ = false;
     bool shownBefore_ = false;
+    bool centreWhenFrameKnown_ = false;
     bool inModalLoop_ = false;
     FormState state_ = FormState::Normal;
     QRect normalGeometry_;

@@ -134,6 +134,8 @@ bool TForm2::inDetailView() const
     return GroupBox1->isHidden() && GroupBox2->isHidden();
 }
 
+// Hiding the level group would hand the focus on to "Konec"; with no control focused, Enter
+// presses the default button "Znovu".
 void TForm2::showResultScreen()
 {
     showForm();
@@ -143,6 +145,8 @@ void TForm2::showResultScreen()
     setOuterSize(392, 183);
     GroupBox1->hide();
     GroupBox2->show();
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     setCaption("Start page");
     showForm();
 }

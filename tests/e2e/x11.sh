@@ -1,0 +1,70 @@
+# Helpers for driving the real program on a virtual X server, sourced by the end-to-end tests
+# and the tour. They need Xvfb, openbox, xdotool and ImageMagick's import.
+
+# Starts a virtual screen with a window manager and points DISPLAY at it.
+start_display() {
+  local number
+  for number in $(seq 90 140); do
+    [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    sleep 0.5
+    if kill -0 $! 2>/dev/null; then
+      export DISPLAY=":$number"
+      openbox >/dev/null 2>&1 &
+      sleep 0.5
+      return
+    fi
+  done
+  echo "no free display" >&2
+  return 1
+}
+
+# Prints the id of the visible window whose title is exactly the name, waiting up to 20 s.
+wait_for_window() {
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    if [[ -n "$id" ]]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  echo "window '$1' did not appear" >&2
+  return 1
+}
+
+# Waits until no visible window has the title.
+wait_for_no_window() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  echo "window '$1' did not go" >&2
+  return 1
+}
+
+# Activates the window and types the keys (xdotool key names).
+press() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+  sleep 0.2
+  shift
+  xdotool key --clearmodifiers --delay 60 "$@"
+  sleep 0.3
+}
+
+# Clicks at a point of the window's client area.
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.4
+}
+
+# Saves the window, frame included, as a PNG.
+screenshot() {
+  import -frame -window "$1" "$2"
+}
+
+# Waits for the process to end and fails unless its status is 0.
+expect_exit_zero() {
+  local status=0
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  wait "$1" || status=$?
+  if [[ $status -ne 0 ]]; then echo "the program ended with status $status" >&2; return 1; fi
+}
