@@ -1,0 +1,413 @@
+// The whole program on the offscreen platform, with 12-megapixel photographs, each figure beside
+// its baseline in the same process: a question change against two bare libjpeg decodes of the
+// same files, the detail view against one plain paint of the decoded photograph at the screen's
+// size, and repaints of the quiz window with large and small photographs.
+#include "Photographs.h"
+
+#include "pictures/JpegGraphic.h"
+#include "pictures/Picture.h"
+#include "pictures/PictureBox.h"
+#include "pictures/Placement.h"
+#include "quiz/GrassTables.h"
+#include "ui/Application.h"
+#include "ui/ErrorBox.h"
+#include "ui/GroupBox.h"
+#include "ui/Program.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QExposeEvent>
+#include <QWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int LargeWidth = 4000;
+constexpr int LargeHeight = 3000;
+constexpr int ScreenWidth = 1920;
+constexpr int ScreenHeight = 1080;
+
+double threadCpuSeconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Wall time, and the CPU time of this thread (everything measured runs on it), which the load
+// of other processes on the machine does not inflate.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
+class Stopwatch {
+public:
+    Timing elapsed() const
+    {
+        return {std::chrono::duration<double>(Clock::now() - wall_).count(), threadCpuSeconds() - cpu_};
+    }
+
+private:
+    Clock::time_point wall_ = Clock::now();
+    double cpu_ = threadCpuSeconds();
+};
+
+// Hands the wall time to the iteration and adds up the CPU time for the "thread_cpu" counter.
+class IterationTimes {
+public:
+    explicit IterationTimes(benchmark::State& state) : state_(state) {}
+    ~IterationTimes()
+    {
+        state_.counters["thread_cpu_ms"] = benchmark::Counter(cpu_ * 1000, benchmark::Counter::kAvgIterations);
+    }
+    IterationTimes(const IterationTimes&) = delete;
+    IterationTimes& operator=(const IterationTimes&) = delete;
+
+    void add(const Timing& timing)
+    {
+        state_.SetIterationTime(timing.wall);
+        cpu_ += timing.cpu;
+    }
+
+private:
+    benchmark::State& state_;
+    double cpu_ = 0;
+};
+
+[[noreturn]] void fail(const std::string& why)
+{
+    std::fprintf(stderr, "program_bench: %s\n", why.c_str());
+    std::abort();
+}
+
+// A stuck program ends the run instead of hanging it.
+void processEventsUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > 60000)
+            fail("the program did not get there within a minute");
+        QCoreApplication::processEvents();
+    }
+}
+
+// Lets pending work (loads, paints, decodes) finish outside the timed part.
+void settle()
+{
+    int decodes = -1;
+    int quietPasses = 0;
+    while (quietPasses < 3) {
+        QCoreApplication::processEvents();
+        quietPasses = pictures::JpegGraphic::decodeCount() == decodes ? quietPasses + 1 : 0;
+        decodes = pictures::JpegGraphic::decodeCount();
+    }
+}
+
+// The question shows the photographs whose boxes are shown.
+int photographsShown()
+{
+    return int{ui::Form1->Image1->isVisible()} + int{ui::Form1->Image3->isVisible()};
+}
+
+void pressEnter()
+{
+    QWidget* answer = ui::Form1->Edit1->isVisible() ? static_cast<QWidget*>(ui::Form1->Edit1)
+                                                    : ui::Form1->ComboBox1;
+    QTest::keyClick(answer, Qt::Key_Return);
+}
+
+// "OK" on the level choice; from the result screen "Znovu" first.
+void startRound()
+{
+    if (ui::Form2->GroupBox2->isVisible())
+        QTest::mouseClick(ui::Form2->Button3, Qt::LeftButton);
+    QTest::mouseClick(ui::Form2->Button1, Qt::LeftButton);
+    settle();
+}
+
+// The intro ends with the first tick of the quiz window's timer; the run does not wait five
+// seconds for it, and the timer goes back to its own interval afterwards.
+void endIntro()
+{
+    bool ticked = false;
+    const auto connection = QObject::connect(ui::Form1->Timer1, &QTimer::timeout, [&] { ticked = true; });
+    const int interval = ui::Form1->Timer1->interval();
+    ui::Form1->Timer1->start(1);
+    processEventsUntil([&] { return ticked; });
+    QObject::disconnect(connection);
+    ui::Form1->Timer1->start(interval);
+    settle();
+}
+
+// Leaves the answer empty, which shows the correction, and times the change to the next
+// question that Enter then makes, from the key to the window painted with the new photographs.
+// Nothing when the round ended instead or the new question shows fewer than two photographs.
+std::optional<Timing> changeQuestion()
+{
+    if (!ui::Form1->isVisible())
+        startRound();
+    pressEnter();
+    settle();
+    const int decodesBefore = pictures::JpegGraphic::decodeCount();
+    const Stopwatch stopwatch;
+    pressEnter();
+    if (!ui::Form1->isVisible()) {
+        settle();
+        return std::nullopt;
+    }
+    const int photographs = photographsShown();
+    processEventsUntil([&] { return pictures::JpegGraphic::decodeCount() == decodesBefore + photographs; });
+    const Timing timing = stopwatch.elapsed();
+    settle();
+    if (photographs < 2)
+        return std::nullopt;
+    return timing;
+}
+
+Timing changeToQuestionWithTwoPhotographs()
+{
+    for (;;) {
+        if (const auto timing = changeQuestion())
+            return *timing;
+    }
+}
+
+// A question with both 12-megapixel photographs painted, also after another benchmark showed
+// small ones in their place.
+void showLargePhotographs()
+{
+    if (!ui::Form1->isVisible() || photographsShown() < 2
+        || ui::Form1->Image1->picture().width() != LargeWidth)
+        changeToQuestionWithTwoPhotographs();
+}
+
+const QImage& decodedImageOf(const pictures::PictureBox& box)
+{
+    const auto* graphic = dynamic_cast<const pictures::JpegGraphic*>(box.picture().graphic());
+    if (!graphic || !graphic->decoded())
+        fail("the photograph box holds no decoded JPEG");
+    return graphic->decoded()->image();
+}
+
+void QuestionChange(benchmark::State& state)
+{
+    IterationTimes times(state);
+    for (auto _ : state)
+        times.add(changeToQuestionWithTwoPhotographs());
+}
+
+void TwoBareDecodes(benchmark::State& state)
+{
+    const benchphotos::Bytes first = benchphotos::readFile("obr/0/0.jpg");
+    const benchphotos::Bytes second = benchphotos::readFile("obr/2/0.jpg");
+    const std::size_t size = std::size_t{LargeWidth} * LargeHeight * 4;
+    IterationTimes times(state);
+    for (auto _ : state) {
+        const Stopwatch stopwatch;
+        auto* firstPixels = static_cast<unsigned char*>(std::malloc(size));
+        auto* secondPixels = static_cast<unsigned char*>(std::malloc(size));
+        benchphotos::decodeBare(first, firstPixels);
+        benchphotos::decodeBare(second, secondPixels);
+        benchmark::DoNotOptimize(firstPixels);
+        benchmark::DoNotOptimize(secondPixels);
+        times.add(stopwatch.elapsed());
+        std::free(firstPixels);
+        std::free(secondPixels);
+    }
+}
+
+// Counts the paints of a widget; a paint has finished when the event loop returns after it.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+// From the click on the shown photograph to the detail view painted; the return to the quiz
+// is not timed.
+void DetailView(benchmark::State& state)
+{
+    showLargePhotographs();
+    PaintCounter painted(ui::Form2->Image1);
+    const int decodesBefore = pictures::JpegGraphic::decodeCount();
+    IterationTimes times(state);
+    for (auto _ : state) {
+        const int paintsBefore = painted.count;
+        const Stopwatch stopwatch;
+        QTest::mouseClick(ui::Form1->Image1, Qt::LeftButton);
+        processEventsUntil([&] { return painted.count > paintsBefore; });
+        times.add(stopwatch.elapsed());
+        settle();
+        QTest::mouseClick(ui::Form2->Image1, Qt::LeftButton);
+        settle();
+    }
+    state.counters["decodes"] = pictures::JpegGraphic::decodeCount() - decodesBefore;
+    const QSize box = ui::Form2->Image1->size();
+    state.SetLabel(std::to_string(box.width()) + "x" + std::to_string(box.height()) + " box");
+}
+
+void PaintIntoPlainImage(benchmark::State& state)
+{
+    showLargePhotographs();
+    const QImage& photograph = decodedImageOf(*ui::Form1->Image1);
+    QImage canvas(ScreenWidth, ScreenHeight, QImage::Format_ARGB32_Premultiplied);
+    const QRect rect = pictures::destinationRect(photograph.size(), canvas.size(),
+                                                 {.center = true, .proportional = true});
+    IterationTimes times(state);
+    for (auto _ : state) {
+        const Stopwatch stopwatch;
+        QPainter painter(&canvas);
+        painter.drawImage(rect, photograph);
+        painter.end();
+        times.add(stopwatch.elapsed());
+    }
+}
+
+// The question's 12-megapixel photographs (range 1), or VGA ones in the same boxes (range 0).
+void showPhotographsOfSize(const benchmark::State& state)
+{
+    showLargePhotographs();
+    if (state.range(0) == 0) {
+        ui::Form1->Image1->picture().loadFromFile(fs::absolute("small/0.jpg").string());
+        ui::Form1->Image3->picture().loadFromFile(fs::absolute("small/2.jpg").string());
+        settle();
+    }
+}
+
+// Both photograph boxes painted anew through the window's backing store, as when something
+// covering them goes away.
+void PhotographRepaint(benchmark::State& state)
+{
+    showPhotographsOfSize(state);
+    PaintCounter painted(ui::Form1->Image1);
+    const int decodesBefore = pictures::JpegGraphic::decodeCount();
+    for (auto _ : state) {
+        ui::Form1->Image1->repaint();
+        ui::Form1->Image3->repaint();
+    }
+    state.counters["decodes"] = pictures::JpegGraphic::decodeCount() - decodesBefore;
+    state.counters["paints"] = benchmark::Counter(painted.count, benchmark::Counter::kAvgIterations);
+}
+
+// The whole quiz window exposed again, as the window system reports it.
+void QuizWindowExposed(benchmark::State& state)
+{
+    showPhotographsOfSize(state);
+    PaintCounter painted(ui::Form1->Image1);
+    const int decodesBefore = pictures::JpegGraphic::decodeCount();
+    for (auto _ : state) {
+        QExposeEvent exposed(QRegion(ui::Form1->rect()));
+        QCoreApplication::sendEvent(ui::Form1->windowHandle(), &exposed);
+    }
+    state.counters["decodes"] = pictures::JpegGraphic::decodeCount() - decodesBefore;
+    state.counters["paints"] = benchmark::Counter(painted.count, benchmark::Counter::kAvgIterations);
+}
+
+BENCHMARK(QuestionChange)->UseManualTime()->MinTime(1.5)->Unit(benchmark::kMillisecond);
+BENCHMARK(TwoBareDecodes)->UseManualTime()->MinTime(1.5)->Unit(benchmark::kMillisecond);
+BENCHMARK(DetailView)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(PaintIntoPlainImage)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(PhotographRepaint)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(QuizWindowExposed)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// A folder of its own with the photographs and a 1920 × 1080 offscreen screen, as the working
+// directory of the run.
+class BenchFolder {
+public:
+    BenchFolder() : previous_(fs::current_path())
+    {
+        folder_ = fs::temp_directory_path() / ("zorvenka-bench-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "small");
+        benchphotos::writePhotographFolders(folder_, LargeWidth, LargeHeight);
+        benchphotos::writeFile(folder_ / "small" / "0.jpg", benchphotos::makePhotograph(640, 480, 12345));
+        benchphotos::writeFile(folder_ / "small" / "2.jpg", benchphotos::makePhotograph(640, 480, 67890));
+        std::ofstream(folder_ / "screen.json")
+            << R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": )" << ScreenWidth
+            << R"(, "height": )" << ScreenHeight << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+        fs::current_path(folder_);
+    }
+    ~BenchFolder()
+    {
+        fs::current_path(previous_);
+        fs::remove_all(folder_);
+    }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+
+    std::string platform() const { return "offscreen:configfile=" + (folder_ / "screen.json").string(); }
+
+private:
+    fs::path previous_;
+    fs::path folder_;
+};
+
+// Events are also handled inside error boxes during start-up; the run waits for the start
+// page's modal loop.
+void runOnceTheStartPageIsUp(const std::function<void()>& run)
+{
+    QTimer::singleShot(0, [run] {
+        if (ui::Form2 && ui::Form2->inModalLoop())
+            run();
+        else
+            runOnceTheStartPageIsUp(run);
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const BenchFolder folder;
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(folder.platform()));
+    QApplication toolkit(argc, argv);
+    // The offscreen platform warns each time it cannot raise a window; that is no news here.
+    QLoggingCategory::setFilterRules("default.warning=false");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    ui::setErrorBoxRecorder([](const std::string&, const std::string& text) { fail("error box: " + text); });
+    runOnceTheStartPageIsUp([] {
+        startRound();
+        endIntro();
+        benchmark::RunSpecifiedBenchmarks();
+        ui::Application::instance().terminate();
+    });
+    const int status = ui::runProgram();
+    benchmark::Shutdown();
+    return status;
+}
