@@ -1,7 +1,7 @@
 #include "QuestionCycle.h"
 
 #include "quiz/QuizTexts.h"
-#include "quiz/SpeciesTables.h"
+#include "quiz/GrassTables.h"
 
 #include <algorithm>
 #include <span>

@@ -2,7 +2,7 @@
 
 #include "Heads.h"
 #include "PlantParts.h"
-#include "Species.h"
+#include "Grasses.h"
 
 #include <QRadialGradient>
 

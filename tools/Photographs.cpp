@@ -1,7 +1,7 @@
 #include "Photographs.h"
 
 #include "Plate.h"
-#include "Species.h"
+#include "Grasses.h"
 
 namespace artwork {
 namespace {

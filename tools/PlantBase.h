@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Random.h"
-#include "Species.h"
+#include "Grasses.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Species.h"
+#include "Grasses.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "FakeQuizWindow.h"
 
 #include "quiz/QuestionCycle.h"
-#include "quiz/SpeciesTables.h"
+#include "quiz/GrassTables.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 
-#include "quiz/SpeciesTables.h"
+#include "quiz/GrassTables.h"
 
 #include <QComboBox>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "quiz/SpeciesTables.h"
+#include "quiz/GrassTables.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +20,14 @@ std::vector<std::string> sorted(const auto& texts)
 }
 
 // Every list entry must be some item's answer byte for byte, or picking it could never be right.
-TEST(SpeciesTables, ListAndAnswerKeyHoldTheSameThirteenTexts)
+TEST(GrassTables, ListAndAnswerKeyHoldTheSameThirteenTexts)
 {
     EXPECT_EQ(sorted(ChoiceNames), sorted(SpeciesNames));
     EXPECT_EQ(std::set<std::string>(SpeciesNames.begin(), SpeciesNames.end()).size(), 13u);
     EXPECT_EQ(quiz::ChoiceLast + 1, quiz::ItemCount);
 }
 
-TEST(SpeciesTables, KostravaIsListedFourthButIsTheAnswerToItemTwelve)
+TEST(GrassTables, KostravaIsListedFourthButIsTheAnswerToItemTwelve)
 {
     EXPECT_EQ(ChoiceNames[3], "Kostřava luční");
     EXPECT_EQ(SpeciesNames[12], "Kostřava luční");
@@ -38,14 +38,14 @@ TEST(SpeciesTables, KostravaIsListedFourthButIsTheAnswerToItemTwelve)
 }
 
 // The letters with diacritics are single precomposed characters in UTF-8.
-TEST(SpeciesTables, TextsAreStoredAsPrecomposedUtf8)
+TEST(GrassTables, TextsAreStoredAsPrecomposedUtf8)
 {
     EXPECT_EQ(SpeciesNames[0], "Boj\xC3\xADnek lu\xC4\x8Dn\xC3\xAD");
     EXPECT_EQ(SpeciesNames[9], "Srha \xC5\x99\xC3\xADzna\xC4\x8Dka");
     EXPECT_EQ(SpeciesNames[11], "Troj\xC5\xA1t\xC4\x9Bt \xC5\xBElutav\xC3\xBD");
 }
 
-TEST(SpeciesTables, EveryItemHasAPhotographAndOnlyTheDocumentedOnesLackOne)
+TEST(GrassTables, EveryItemHasAPhotographAndOnlyTheDocumentedOnesLackOne)
 {
     std::set<int> withoutFolder0;
     std::set<int> withoutFolder2;

@@ -1,4 +1,4 @@
-#include "Species.h"
+#include "Grasses.h"
 
 namespace artwork {
 
