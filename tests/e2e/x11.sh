@@ -19,11 +19,21 @@ start_display() {
   return 1
 }
 
+# Prints the ids of the visible windows whose title is exactly the name. xdotool matches names
+# without regard to case, so "zorvenka" (an error box) would also find "Zorvenka" (the quiz).
+windows_named() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "$1" ]] && echo "$id"
+  done
+  return 0
+}
+
 # Prints the id of the visible window whose title is exactly the name, waiting up to 20 s.
 wait_for_window() {
   local id
   for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    id=$(windows_named "$1" | head -n 1)
     if [[ -n "$id" ]]; then echo "$id"; return 0; fi
     sleep 0.1
   done
@@ -34,10 +44,20 @@ wait_for_window() {
 # Waits until no visible window has the title.
 wait_for_no_window() {
   for _ in $(seq 200); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    [[ -z "$(windows_named "$1")" ]] && return 0
     sleep 0.1
   done
   echo "window '$1' did not go" >&2
+  return 1
+}
+
+# Runs the command until it succeeds, up to 20 s.
+wait_until() {
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  echo "gave up waiting for: $*" >&2
   return 1
 }
 
@@ -54,6 +74,19 @@ press() {
 click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
   sleep 0.4
+}
+
+# Types the text into the focused control of the window; xdotool maps letters such as "ř" that
+# the keyboard map lacks onto spare keys as it goes.
+type_text() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+  xdotool type --clearmodifiers --delay 40 "$2"
+}
+
+# Prints the colour of one pixel of the window's client area as "red green blue" (0..255).
+pixel_at() {
+  import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/^0,0: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
 }
 
 # Saves the window, frame included, as a PNG.
