@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 using ui::Form1;
@@ -239,6 +240,25 @@ TEST_F(FlowTest, TheTimerTicksWhileAnErrorBoxIsOpen)
     };
     run([&] { Form2->close(); });
     EXPECT_TRUE(introEndedDuringTheBox);
+}
+
+TEST_F(FlowTest, APhotographThatFailsAtItsFirstDrawingIsReportedOnceAfterThePainting)
+{
+    { std::ofstream empty(photograph(0, 0)); }
+    run([&] {
+        endIntro();
+        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        EXPECT_TRUE(errorBoxes.empty()); // the empty file loads; drawing it fails
+        Form1->grab();
+        EXPECT_TRUE(errorBoxes.empty()); // not inside the painting
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !errorBoxes.empty(); }, 5000));
+        Form1->grab();
+        QTest::qWait(50);
+        ASSERT_EQ(errorBoxes.size(), 1u);
+        EXPECT_EQ(errorBoxes[0].text, "JPEG error #42.");
+        EXPECT_EQ(errorBoxes[0].title, ui::Application::instance().title());
+        Form1->close();
+    });
 }
 
 void playRoundRight(ProgramRun& run)
