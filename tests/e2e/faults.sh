@@ -34,6 +34,7 @@ break_photographs() {
       bmp) convert -size 8x8 xc:green "bmp3:$path" ;;
       text) printf 'Lipnice luční\n' >"$path" ;;
       empty) : >"$path" ;;
+      four-gigabytes) truncate -s 4G "$path" ;;
       cut-in-half) head -c $(($(stat -c %s "$photographs/$photo") / 2)) "$photographs/$photo" >"$path" ;;
     esac
   done
@@ -84,6 +85,7 @@ play() {
     case $fault in
       deleted) expected='Cannot open file "'$folder'/obr/[02]/[0-9]+\.jpg"\. No such file or directory\.' ;;
       directory) expected='Cannot open file "'$folder'/obr/[02]/[0-9]+\.jpg"\. Is a directory\.' ;;
+      four-gigabytes) expected='Cannot open file "'$folder'/obr/[02]/[0-9]+\.jpg"\. File too large\.' ;;
       fifo | dev-zero) expected='Cannot open file "'$folder'/obr/[02]/[0-9]+\.jpg"\. Invalid argument\.' ;;
       bmp | text) expected='JPEG error #53\.' ;;
       empty) expected='JPEG error #42\.' ;;
@@ -110,6 +112,7 @@ play() {
   expect_exit_zero "$pid"
 }
 
-play deleted directory fifo dev-zero
+# Each fault and the question after it take two of the twelve questions after the first.
+play deleted directory fifo dev-zero four-gigabytes
 play bmp text empty cut-in-half
 echo "end-to-end faults: passed"

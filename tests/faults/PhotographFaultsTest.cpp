@@ -4,7 +4,7 @@
 #include "tests/ui/ProgramRun.h"
 
 #include "pictures/PictureBox.h"
-#include "quiz/SpeciesTables.h"
+#include "quiz/GrassTables.h"
 #include "ui/Label.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -175,6 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                   fs::create_symlink("/dev/zero", path);
               },
               [](const fs::path& path) { return cannotOpen(path, "Invalid argument"); }},
+        Fault{"FourGigabytes", [](const fs::path& path) { fs::resize_file(path, std::uintmax_t{4} << 30); },
+              [](const fs::path& path) { return cannotOpen(path, "File too large"); }},
         Fault{"ReplacedByABmp",
               [](const fs::path& path) {
                   QImage image(8, 8, QImage::Format_RGB32);
