@@ -66,6 +66,10 @@ last_box() {
   tail -n 1 "$work/boxes"
 }
 
+boxes_made() {
+  if [[ -f $work/boxes ]]; then wc -l <"$work/boxes"; else echo 0; fi
+}
+
 # An empty answer is wrong; the second Enter goes on from the correction to the next question.
 next_question() {
   press "$1" Return
@@ -73,7 +77,7 @@ next_question() {
 }
 
 play() {
-  local quiz pid fault expected box text
+  local quiz pid fault expected box made
   rm -rf "$folder" && mkdir -p "$folder" && cp -r "$photographs" "$folder/obr"
   (cd "$folder" && ZORVENKA_BOX_LOG=$work/boxes LD_PRELOAD=$box_logger exec "$program") &
   pid=$!
@@ -92,21 +96,26 @@ play() {
       cut-in-half) expected='' ;;
     esac
     break_photographs "$fault"
+    made=$(boxes_made)
     next_question "$quiz"
     if [[ -z $expected ]]; then
-      ! find_box "$quiz" 10 >/dev/null || { echo "an error box for $fault photographs" >&2; return 1; }
+      ! find_box "$quiz" 10 >/dev/null && [[ $(boxes_made) == "$made" ]] ||
+        { echo "an error box for $fault photographs" >&2; return 1; }
     else
       # An empty photograph fails once in each picture box that shows it.
       box=$(find_box "$quiz" 100) || { echo "no error box for $fault photographs" >&2; return 1; }
       while [[ -n $box ]]; do
         [[ $(last_box) =~ ^$title$'\t'$expected$ ]] || { echo "error box: '$(last_box)'" >&2; return 1; }
         press "$box" Return
+        made=$((made + 1))
         box=$(find_box "$quiz" 10 || true)
       done
+      [[ $(boxes_made) == "$made" ]] || { echo "a box was made but not shown" >&2; return 1; }
     fi
     restore_photographs
     next_question "$quiz"
-    ! find_box "$quiz" 10 >/dev/null || { echo "an error box after the photographs were back" >&2; return 1; }
+    ! find_box "$quiz" 10 >/dev/null && [[ $(boxes_made) == "$made" ]] ||
+      { echo "an error box after the photographs were back" >&2; return 1; }
   done
   press "$quiz" alt+F4
   expect_exit_zero "$pid"
