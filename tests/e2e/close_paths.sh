@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Every way of closing the real program ends it with status 0 and leaves every file as it was:
-# the start page closed at once, the quiz window closed mid-round, the detail view closed (after
-# it has been opened from each photograph and closed by a click), the result screen closed.
+# the start page closed at once (after clicks beside its level group), the quiz window closed
+# mid-round, the detail view closed (after it has been opened from each photograph and closed by
+# a click), the result screen closed.
 set -euo pipefail
+shopt -s inherit_errexit
 program=$(realpath "$1")
 
 work=$(mktemp -d)
@@ -39,6 +41,11 @@ finish_run() {
 echo "-- the start page closed before the quiz was ever shown"
 start_program "$program" "$work"
 start=$(wait_for_window "Start page")
+# The empty detail picture box peeks out beside the level group; a click there must not hide the
+# only window on screen.
+click_at "$start" 10 60
+click_at "$start" 60 10
+[[ -n "$(windows_named "Start page")" ]] || { echo "a click beside the level group hid the start page" >&2; exit 1; }
 press "$start" alt+F4
 finish_run
 

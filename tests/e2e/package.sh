@@ -4,6 +4,7 @@
 # dependencies. Then the unpacked program is started from that folder the way the desktop entry
 # would start it, and must find its photographs (no error box) and end with status 0.
 set -euo pipefail
+shopt -s inherit_errexit
 build=$(realpath "$1")
 photographs=$(realpath "$2")
 

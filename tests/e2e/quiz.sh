@@ -82,7 +82,11 @@ wait_for_item_other_than() { # window item
     if [[ -n "$item" && "$item" != "$2" ]]; then echo "$item"; return 0; fi
     sleep 0.2
   done
-  echo "the quiz window did not go on from item '$2'" >&2
+  if correction_shown "$1"; then
+    echo "the quiz window shows a correction for item '$2'" >&2
+  else
+    echo "the quiz window did not go on from item '$2'" >&2
+  fi
   return 1
 }
 
@@ -90,13 +94,30 @@ correction_shown() {
   colour_near "$(pixel_at "$1" "$CORRECTION_X" "$CORRECTION_Y")" "255 255 0"
 }
 
-correction_hidden() { ! correction_shown "$1"; }
+# Succeeds once the edit of the quiz window holds exactly the text, read back through the
+# clipboard (Ctrl+A, Ctrl+C), waiting up to 2 s for the program to take the keys.
+edit_holds() { # window text
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  for _ in $(seq 10); do
+    [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$2" ]] && return 0
+    sleep 0.2
+  done
+  return 1
+}
 
 # Types the answer into the edit (a click first: a focused button would take a typed space as a
-# press) and presses Enter.
+# press) and presses Enter. On a busy machine a typed key is now and then lost on its way, so the
+# text is read back and typed again, more slowly, until the edit holds it.
 answer() { # window text
+  local delay
+  activate "$1"
   click_at "$1" "$EDIT_X" "$EDIT_Y"
-  type_text "$1" "$2"
+  for delay in 40 100 200 300; do
+    [[ $delay == 40 ]] || xdotool key --clearmodifiers ctrl+a BackSpace
+    type_text "$1" "$2" "$delay"
+    edit_holds "$1" "$2" && break
+    echo "typing again: the edit held '$(xclip -o -selection clipboard 2>/dev/null)', not '$2'" >&2
+  done
   press "$1" Return
 }
 
@@ -105,7 +126,7 @@ answer() { # window text
 play_right_round() { # quiz window; prints the result screen's id
   local quiz=$1 item=-1 question asked=" "
   for question in $(seq 13); do
-    item=$(wait_for_item_other_than "$quiz" "$item")
+    item=$(wait_for_item_other_than "$quiz" "$item") || return 1
     [[ $question != 1 || $item == 0 ]] || { echo "question 1 showed item $item" >&2; return 1; }
     [[ "$asked" != *" $item "* ]] || { echo "item $item asked twice" >&2; return 1; }
     asked+="$item "
@@ -152,7 +173,7 @@ open_quiz() { # start page window, level x, level y; prints the quiz window's id
   local quiz
   click_at "$1" "$2" "$3"
   click_at "$1" "$OK_X" "$OK_Y"
-  quiz=$(wait_for_window "Zorvenka")
-  wait_for_item_other_than "$quiz" -1 >/dev/null
+  quiz=$(wait_for_window "Zorvenka") || return 1
+  wait_for_item_other_than "$quiz" -1 >/dev/null || return 1
   echo "$quiz"
 }

@@ -3,6 +3,7 @@
 # advanced level, "Znovu", the beginner level and "OK", a round with every answer wrong, "Konec".
 # The program must end with status 0 and leave every file as it was.
 set -euo pipefail
+shopt -s inherit_errexit
 program=$(realpath "$1")
 
 work=$(mktemp -d)

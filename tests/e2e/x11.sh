@@ -10,7 +10,10 @@ start_display() {
     sleep 0.5
     if kill -0 $! 2>/dev/null; then
       export DISPLAY=":$number"
-      openbox >/dev/null 2>&1 &
+      # A Czech keyboard has every letter of the answers on a key of its own; otherwise xdotool
+      # would remap spare keys while it types, which a busy program may read too late.
+      setxkbmap cz
+      openbox --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >/dev/null 2>&1 &
       sleep 0.5
       return
     fi
@@ -61,10 +64,17 @@ wait_until() {
   return 1
 }
 
-# Activates the window and types the keys (xdotool key names).
-press() {
+# Makes the window the active one unless it already is. Asking the window manager again would
+# move the focus again, and a busy program may take that focus change in the middle of typing.
+activate() {
+  [[ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ]] && return 0
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
   sleep 0.2
+}
+
+# Activates the window and types the keys (xdotool key names).
+press() {
+  activate "$1"
   shift
   xdotool key --clearmodifiers --delay 60 "$@"
   sleep 0.3
@@ -76,11 +86,11 @@ click_at() {
   sleep 0.4
 }
 
-# Types the text into the focused control of the window; xdotool maps letters such as "ř" that
-# the keyboard map lacks onto spare keys as it goes.
-type_text() {
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
-  xdotool type --clearmodifiers --delay 40 "$2"
+# Types the text into the control that has the focus in the window, a key every <delay> ms
+# (40 unless given).
+type_text() { # window text [delay]
+  activate "$1"
+  xdotool type --clearmodifiers --delay "${3:-40}" "$2"
 }
 
 # Prints the colour of one pixel of the window's client area as "red green blue" (0..255).
@@ -94,10 +104,15 @@ screenshot() {
   import -frame -window "$1" "$2"
 }
 
-# Waits for the process to end and fails unless its status is 0.
+# Waits up to 20 s for the process to end and fails unless its status is 0.
 expect_exit_zero() {
   local status=0
-  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$1" 2>/dev/null; then
+    echo "the program did not end" >&2
+    kill "$1"
+    return 1
+  fi
   wait "$1" || status=$?
   if [[ $status -ne 0 ]]; then echo "the program ended with status $status" >&2; return 1; fi
 }
