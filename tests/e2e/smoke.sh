@@ -10,11 +10,10 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 source "$(dirname "$0")/x11.sh"
+source "$(dirname "$0")/quiz.sh"
 
 start_display
-name=$(basename "$program")
-name=${name%%.*}
-title="${name:0:1}$(printf '%s' "${name:1}" | tr '[:upper:]' '[:lower:]')"
+title=$(application_title "$program")
 
 echo "-- the start page, Enter, and closing the quiz window"
 mkdir -p "$work/with" && cp -r "$photographs" "$work/with/obr"
