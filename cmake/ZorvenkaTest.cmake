@@ -1,3 +1,10 @@
+# What every test process gets under the sanitizers: leak checking, with leaks inside system
+# libraries (never ours) set aside, and stack traces for undefined behaviour.
+set(ZORVENKA_SANITIZER_ENVIRONMENT
+    "ASAN_OPTIONS=detect_leaks=1"
+    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+    "UBSAN_OPTIONS=print_stacktrace=1")
+
 # zorvenka_add_test(NAME name SOURCES a.cpp ... LIBS lib ... [QT])
 # One test program per call, registered with CTest. QT tests run on the offscreen platform
 # so they need no display.
@@ -10,6 +17,6 @@ function(zorvenka_add_test)
   endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ZORVENKA_SANITIZER_ENVIRONMENT}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
