@@ -8,13 +8,9 @@ program=$1
 photographs=$2
 box_logger=$3
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-
 source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
-
-start_display
+begin_test
 # The logger comes before the sanitizer runtime in a sanitizer build.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 title=$(application_title "$program")

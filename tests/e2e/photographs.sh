@@ -7,12 +7,9 @@ set -euo pipefail
 shopt -s inherit_errexit
 program=$(realpath "$1")
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
-
-start_display
+begin_test
 prepare_run_folder "$work"
 spoilt=$work/run/obr/2/0.jpg
 title=$(application_title "$program")

@@ -2,6 +2,14 @@
 # controls are, test photographs whose colour names the item on display, and running the program
 # in a folder of its own whose every file the test can account for.
 
+# Every test starts so: a scratch folder that goes at the end with everything the test started,
+# and a virtual screen of its own.
+begin_test() {
+  work=$(mktemp -d)
+  trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+  start_display
+}
+
 # The right answer for each item.
 SPECIES_NAMES=("Bojínek luční" "Jílek mnohokvětý" "Jílek vytrvalý" "Lipnice luční"
   "Metlice trsnatá" "Ovsík vyvýšený" "Psárka luční" "Psineček výběžkatý" "Pýr plazivý"

@@ -6,13 +6,9 @@ set -euo pipefail
 program=$1
 photographs=$2
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-
 source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
-
-start_display
+begin_test
 title=$(application_title "$program")
 
 echo "-- the start page, Enter, and closing the quiz window"
