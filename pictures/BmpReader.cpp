@@ -146,6 +146,14 @@ void convertColourRow(const unsigned char* source, QRgb* target, int width, int 
     }
 }
 
+// Every byte of an 8-bit pixel names a colour, so the table always has all 256; the colours a
+// file does not give are black.
+QList<QRgb> fullColourTable(QList<QRgb> colours)
+{
+    colours.resize(std::max<qsizetype>(colours.size(), 256), qRgb(0, 0, 0));
+    return colours;
+}
+
 QImage newImage(const InfoHeader& header, const QList<QRgb>& colours)
 {
     const int bits = header.bitsPerPixel;
@@ -165,9 +173,7 @@ QImage newImage(const InfoHeader& header, const QList<QRgb>& colours)
     if (image.isNull())
         throw platform::OutOfResourcesError();
     if (indexed) {
-        QList<QRgb> palette = colours;
-        palette.resize(std::max<qsizetype>(palette.size(), 256), qRgb(0, 0, 0));
-        image.setColorTable(palette);
+        image.setColorTable(fullColourTable(colours));
         image.fill(0);
     } else {
         image.fill(qRgb(0, 0, 0));
@@ -194,12 +200,15 @@ QImage buildImage(const InfoHeader& header, const QList<QRgb>& colours, const Ma
     return image;
 }
 
-// Run-length-compressed bitmaps are decoded by the toolkit's own BMP reader.
+// Run-length-compressed bitmaps are decoded by the toolkit's own BMP reader. Its runs may name
+// colours past the file's colour table, so the table is filled up as for our own rows.
 QImage decodeCompressed(std::span<const unsigned char> file)
 {
     QImage image = QImage::fromData(file.data(), static_cast<int>(file.size()), "BMP");
     if (image.isNull())
         failInvalid();
+    if (image.format() == QImage::Format_Indexed8)
+        image.setColorTable(fullColourTable(image.colorTable()));
     return image;
 }
 
