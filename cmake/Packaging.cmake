@@ -72,14 +72,13 @@ string(REPLACE "\n" "\n " ZORVENKA_LICENSE_TEXT " ${zorvenka_license}")
 configure_file(${zorvenka_packaging}/copyright.in copyright @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${zorvenka_doc_dir})
 
-# The 32 x 32 icon is the program's own artwork, converted once at build time.
-find_program(ZORVENKA_CONVERT convert REQUIRED)
+# The 32 x 32 icon is the program's own artwork, converted once at build time by a program of
+# ours (tools/IconPng.cpp).
 set(zorvenka_icon_png ${CMAKE_CURRENT_BINARY_DIR}/zorvenka-32.png)
 add_custom_command(
   OUTPUT ${zorvenka_icon_png}
-  COMMAND ${ZORVENKA_CONVERT} ico:${PROJECT_SOURCE_DIR}/assets/zorvenka.ico -strip
-          -define png:exclude-chunks=date,time png32:${zorvenka_icon_png}
-  DEPENDS ${PROJECT_SOURCE_DIR}/assets/zorvenka.ico
+  COMMAND zorvenka-icon-png ${PROJECT_SOURCE_DIR}/assets/zorvenka.ico ${zorvenka_icon_png}
+  DEPENDS ${PROJECT_SOURCE_DIR}/assets/zorvenka.ico zorvenka-icon-png
   COMMENT "Converting the application icon to PNG"
   VERBATIM)
 add_custom_target(zorvenka_icon ALL DEPENDS ${zorvenka_icon_png})

@@ -50,8 +50,9 @@ TEST(BmpReader, ReadsIndexedPixelsThroughTheColourTable)
     EXPECT_EQ(image.pixel(2, 0), QColor(Qt::darkBlue).rgb());
 
     // The old 12-byte core header with 3-byte colour entries; one bit per pixel.
-    Bytes core{'B', 'M'};
-    core.resize(14, 0);
+    Bytes core(14, 0); // a file header that holds only its signature
+    core[0] = 'B';
+    core[1] = 'M';
     appendUint32(core, 12);
     for (const std::uint16_t field : {9, 1, 1, 1})
         appendUint16(core, field);
