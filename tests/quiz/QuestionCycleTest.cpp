@@ -97,6 +97,22 @@ TEST(QuestionCycleRound, RightAnswersAskEveryItemOnceThenShowTheResult)
     }
 }
 
+// Each question after the first is drawn from a seed of its own, taken when it is asked; the
+// new round's first question is item 0 and takes none.
+TEST(QuestionCycleRound, EachQuestionIsDrawnFromAFreshSeed)
+{
+    Quiz quiz;
+    quiz.start();
+    EXPECT_EQ(quiz.seedsTaken, 1u);
+    quiz.answerRight();
+    EXPECT_EQ(quiz.seedsTaken, 2u);
+    quiz.playRound(neverWrong);
+    EXPECT_EQ(quiz.seedsTaken, 13u);
+    quiz.cycle.FormActivate();
+    quiz.answerRight();
+    EXPECT_EQ(quiz.seedsTaken, 14u);
+}
+
 TEST(QuestionCycleRound, EveryAnswerWrongScoresThirteenOfThirteen)
 {
     Quiz quiz;
@@ -246,7 +262,7 @@ protected:
         EXPECT_FALSE(quiz.window.visible(Control::Image3));
     }
 
-    Quiz quiz {0}; // with this seed the second question is item 11: draws 0, 0, 11
+    Quiz quiz {0}; // the second question reseeds to 1 and draws item 0, then item 11
 };
 
 TEST_F(QuestionCycleFailure, InAskNextQuestionAfterTheQuestionIsCounted)

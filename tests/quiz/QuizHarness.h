@@ -9,9 +9,10 @@
 #include <cstdint>
 #include <string>
 
-// One quiz on a fake window, with a random source that always reseeds to the same value.
+// One quiz on a fake window. Its random source reseeds from a counter that starts at the given
+// seed, so that each reseed takes a value of its own, as from the running clock.
 struct Quiz {
-    explicit Quiz(std::uint32_t seed = 2026) : random([seed] { return seed; }) {}
+    explicit Quiz(std::uint32_t seed = 2026) : random([this, seed] { return seed + seedsTaken++; }) {}
 
     // Creates the quiz window, confirms the start page and lets the intro end.
     void start()
@@ -65,6 +66,7 @@ struct Quiz {
         }
     }
 
+    std::uint32_t seedsTaken = 0;
     quiz::QuizState state;
     FakeQuizWindow window;
     quiz::RandomSource random;
