@@ -32,36 +32,42 @@ windows_named() {
   return 0
 }
 
-# Prints the id of the visible window whose title is exactly the name, waiting up to 20 s.
-wait_for_window() {
-  local id
-  for _ in $(seq 200); do
-    id=$(windows_named "$1" | head -n 1)
-    if [[ -n "$id" ]]; then echo "$id"; return 0; fi
+# Runs the command every tenth of a second until it succeeds; fails when it has not succeeded
+# within the given tenths of a second. The waits below all go through it.
+poll() { # tenths command...
+  local tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
     sleep 0.1
   done
-  echo "window '$1' did not appear" >&2
   return 1
+}
+
+# Prints the id of the first visible window whose title is exactly the name; fails if none.
+first_window_named() {
+  local id
+  id=$(windows_named "$1" | head -n 1)
+  [[ -n "$id" ]] && echo "$id"
+}
+
+no_window_named() {
+  [[ -z "$(windows_named "$1")" ]]
+}
+
+# Prints the id of the visible window whose title is exactly the name, waiting up to 20 s.
+wait_for_window() {
+  poll 200 first_window_named "$1" || { echo "window '$1' did not appear" >&2; return 1; }
 }
 
 # Waits until no visible window has the title.
 wait_for_no_window() {
-  for _ in $(seq 200); do
-    [[ -z "$(windows_named "$1")" ]] && return 0
-    sleep 0.1
-  done
-  echo "window '$1' did not go" >&2
-  return 1
+  poll 200 no_window_named "$1" || { echo "window '$1' did not go" >&2; return 1; }
 }
 
 # Runs the command until it succeeds, up to 20 s.
 wait_until() {
-  for _ in $(seq 100); do
-    "$@" && return 0
-    sleep 0.2
-  done
-  echo "gave up waiting for: $*" >&2
-  return 1
+  poll 200 "$@" || { echo "gave up waiting for: $*" >&2; return 1; }
 }
 
 # Makes the window the active one unless it already is. Asking the window manager again would
@@ -104,11 +110,14 @@ screenshot() {
   import -frame -window "$1" "$2"
 }
 
+process_ended() {
+  ! kill -0 "$1" 2>/dev/null
+}
+
 # Waits up to 20 s for the process to end and fails unless its status is 0.
 expect_exit_zero() {
   local status=0
-  for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$1" 2>/dev/null; then
+  if ! poll 200 process_ended "$1"; then
     echo "the program did not end" >&2
     kill "$1"
     return 1
