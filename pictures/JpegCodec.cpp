@@ -23,7 +23,7 @@ constexpr int OutOfResources = -1;
 
 // Enough for libjpeg's decompression buffers of any picture under MaxImagePixels.
 constexpr long MaxDecoderMemory = 1L << 30;
-// libjpeg recommends at most 4 rows per read.
+// Rows are read as many at a time as libjpeg suggests (rec_outbuf_height, a few), up to this.
 constexpr int MaxRowsPerRead = 16;
 
 struct ErrorManager {

@@ -7,6 +7,8 @@ namespace {
 // other one if that still sticks out.
 QSize fitProportionally(QSize picture, QSize box)
 {
+    // A double between two extended-precision steps, as the designed sizes assume: 400 × 300
+    // into 500 × 300 is 399 wide, because the double nearest 4/3 lies just below it.
     const long double aspect =
         static_cast<double>(static_cast<long double>(picture.width()) / picture.height());
     const auto widthFor = [&](int height) { return static_cast<int>(height * aspect); };
