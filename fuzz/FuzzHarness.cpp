@@ -18,8 +18,8 @@ namespace {
 // The messages a picture reader may give for hostile bytes.
 bool isPictureMessage(const std::string& message)
 {
-    static const std::regex allowed("JPEG error #[0-9]+|Bitmap image is not valid|Stream read error"
-                                    "|Out of system resources");
+    static const std::regex allowed("JPEG error #[0-9]+|JPEG error: too many scans for the picture's size"
+                                    "|Bitmap image is not valid|Stream read error|Out of system resources");
     return std::regex_match(message, allowed);
 }
 
@@ -27,6 +27,14 @@ bool isPictureMessage(const std::string& message)
 {
     std::fprintf(stderr, "fuzz: %s: \"%s\"\n", what, message.c_str());
     std::abort();
+}
+
+// The display depth the process runs as, from ZORVENKA_FUZZ_DISPLAY_BITS: 8 takes the paths of
+// an 8-bit display (quantised JPEG decoding, halftone drawing); anything else is true colour.
+int displayBitsPerPixel()
+{
+    const char* bits = std::getenv("ZORVENKA_FUZZ_DISPLAY_BITS");
+    return bits && std::string(bits) == "8" ? 8 : 32;
 }
 
 } // namespace
@@ -43,7 +51,7 @@ void setUpOnce()
     // Never destroyed: libFuzzer ends the process with exit(), when the toolkit's own statics
     // may already be gone.
     toolkit = new QGuiApplication(argc, argv);
-    pictures::setUpPictureSupport(32);
+    pictures::setUpPictureSupport(displayBitsPerPixel());
 }
 
 void expectOwnOutcome(const std::function<void()>& action)

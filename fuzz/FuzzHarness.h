@@ -13,8 +13,8 @@
 // message) aborts, so libFuzzer records the input as a crash.
 namespace fuzzing {
 
-// A toolkit on the offscreen platform and picture support for a true-colour display, once per
-// process.
+// A toolkit on the offscreen platform and picture support for a true-colour display (or an
+// 8-bit one when ZORVENKA_FUZZ_DISPLAY_BITS is 8), once per process.
 void setUpOnce();
 
 // Runs the action under the rule above.

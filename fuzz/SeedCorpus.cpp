@@ -109,6 +109,8 @@ int main(int argc, char* argv[])
     write(corpus / "jpeg", "cut-in-half.jpg", firstPart(jpegs[0], jpegs[0].size() / 2));
     write(corpus / "jpeg", "cut-in-header.jpg", firstPart(jpegs[0], 40));
     write(corpus / "jpeg", "claims-large.jpg", testimages::withClaimedSize(jpegs[0], 4000, 3000));
+    // Empty scans one after another; a small picture, so that its variants stay quick to decode.
+    write(corpus / "jpeg", "many-scans.jpg", testimages::manyScansJpeg(16, 12, 40));
 
     const Bytes bmps[] = {
         testimages::solidBmp(3, 2, Qt::darkGreen), indexedBmp(1, 2), indexedBmp(4, 16),

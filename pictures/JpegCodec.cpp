@@ -3,6 +3,8 @@
 #include "PictureSettings.h"
 #include "platform/Errors.h"
 
+#include <algorithm>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <new>
@@ -20,15 +22,28 @@ namespace {
 
 constexpr int Succeeded = 0;
 constexpr int OutOfResources = -1;
+constexpr int TooManyScans = -2;
 
 // Enough for libjpeg's decompression buffers of any picture under MaxImagePixels.
 constexpr long MaxDecoderMemory = 1L << 30;
 // Rows are read as many at a time as libjpeg suggests (rec_outbuf_height, a few), up to this.
 constexpr int MaxRowsPerRead = 16;
+// libjpeg walks the whole picture once for every scan, so a progressive file's decoding work
+// grows with its scans times its pixels. The standard progressive scripts use at most ten scans
+// for a three-colour picture; this allows twice as many at the pixel cap and, for smaller
+// pictures, as many more as keep the work the same: a second or two on a small machine.
+constexpr std::uint64_t MaxScanWork = 20 * MaxImagePixels;
+
+constexpr const char* TooManyScansMessage = "JPEG error: too many scans for the picture's size";
 
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
+};
+
+struct ScanLimit {
+    jpeg_progress_mgr base;
+    int maxScans;
 };
 
 extern "C" {
@@ -51,6 +66,17 @@ void resetErrors(j_common_ptr cinfo)
 {
     cinfo->err->num_warnings = 0;
     cinfo->err->msg_code = 0;
+}
+
+// libjpeg reports progress before it reads on, so a file is refused as soon as it starts the
+// first scan past its limit.
+void refuseExcessScans(j_common_ptr cinfo)
+{
+    const auto* limit = reinterpret_cast<const ScanLimit*>(cinfo->progress);
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= limit->maxScans)
+        return;
+    cinfo->err->msg_code = TooManyScans;
+    cinfo->err->error_exit(cinfo);
 }
 
 } // extern "C"
@@ -111,6 +137,9 @@ void setDecodingParameters(jpeg_decompress_struct& cinfo, int outputDepth)
         || (outputDepth == 8 && cinfo.out_color_space == JCS_RGB)) {
         cinfo.quantize_colors = TRUE;
         cinfo.desired_number_of_colors = 236;
+        // One pass delivers rows as it decodes them, so a damaged file keeps the rows before the
+        // damage; the two-pass quantiser would decode the whole picture before the first row.
+        cinfo.two_pass_quantize = FALSE;
     } else if (cinfo.out_color_space == JCS_RGB) {
         // Straight into the layout of QImage::Format_RGB32, so drawing needs no conversion.
         cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
@@ -178,7 +207,15 @@ void readRows(jpeg_decompress_struct& cinfo, unsigned char* firstRow, qsizetype 
     }
 }
 
-int runDecode(jpeg_decompress_struct& cinfo, ErrorManager& errors,
+void limitScans(jpeg_decompress_struct& cinfo, ScanLimit& limit)
+{
+    limit.base.progress_monitor = refuseExcessScans;
+    limit.maxScans = maxJpegScans(static_cast<int>(cinfo.image_width),
+                                  static_cast<int>(cinfo.image_height));
+    cinfo.progress = &limit.base;
+}
+
+int runDecode(jpeg_decompress_struct& cinfo, ErrorManager& errors, ScanLimit& limit,
               std::span<const unsigned char> bytes, int outputDepth, QImage& image)
 {
     cinfo.err = installErrorHandlers(errors);
@@ -189,6 +226,7 @@ int runDecode(jpeg_decompress_struct& cinfo, ErrorManager& errors,
         return failAndDestroy(cinfo, JERR_CONVERSION_NOTIMPL);
     if (std::uint64_t{cinfo.image_width} * cinfo.image_height > MaxImagePixels)
         return failAndDestroy(cinfo, OutOfResources);
+    limitScans(cinfo, limit);
     setDecodingParameters(cinfo, outputDepth);
     jpeg_start_decompress(&cinfo);
     if (!allocateImage(cinfo, image))
@@ -205,7 +243,7 @@ void whitenFrom(QImage& image, int firstRow)
     if (image.isNull())
         return;
     const uint white = image.format() == QImage::Format_Indexed8
-        ? static_cast<uint>(image.colorCount() - 1) // both quantisers end their map on white
+        ? static_cast<uint>(image.colorCount() - 1) // the one-pass quantiser's map ends on white
         : qRgb(255, 255, 255);
     for (int y = std::max(firstRow, 0); y < image.height(); ++y) {
         if (image.format() == QImage::Format_Indexed8)
@@ -220,10 +258,18 @@ void whitenFrom(QImage& image, int firstRow)
     if (status == OutOfResources || status == JERR_OUT_OF_MEMORY
         || status == JERR_NO_BACKING_STORE)
         throw platform::OutOfResourcesError();
+    if (status == TooManyScans)
+        throw platform::JpegError(TooManyScansMessage);
     throw platform::JpegError("JPEG error #" + std::to_string(status));
 }
 
 } // namespace
+
+int maxJpegScans(int width, int height)
+{
+    const std::uint64_t pixels = std::max<std::uint64_t>(std::uint64_t(width) * height, 1);
+    return static_cast<int>(std::min<std::uint64_t>(MaxScanWork / pixels, INT_MAX));
+}
 
 JpegSize readJpegHeader(std::span<const unsigned char> bytes)
 {
@@ -240,7 +286,8 @@ void decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& i
 {
     jpeg_decompress_struct cinfo{};
     ErrorManager errors;
-    const int status = runDecode(cinfo, errors, bytes, outputDepth, image);
+    ScanLimit limit{};
+    const int status = runDecode(cinfo, errors, limit, bytes, outputDepth, image);
     if (status == Succeeded)
         return;
     whitenFrom(image, static_cast<int>(cinfo.output_scanline));

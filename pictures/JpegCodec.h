@@ -14,6 +14,11 @@ struct JpegSize {
     int height = 0;
 };
 
+// The most scans a JPEG of this size may have before decoding it is refused with a JpegError:
+// enough for any real progressive file, few enough that a file of thousands of empty scans
+// fails within about a second instead of freezing the program.
+int maxJpegScans(int width, int height);
+
 // The image size from the stream's frame header.
 JpegSize readJpegHeader(std::span<const unsigned char> bytes);
 

@@ -107,6 +107,41 @@ Bytes withClaimedSize(Bytes jpeg, int width, int height)
     return jpeg;
 }
 
+namespace {
+
+// Where the marker segment starting at `at` ends: past its length field's count, and for a
+// start of scan past the entropy-coded data too (which ends at a marker other than a stuffed
+// 0xFF 0x00 or a restart).
+std::size_t segmentEnd(const Bytes& jpeg, std::size_t at, bool withData)
+{
+    std::size_t end = at + 2 + (jpeg[at + 2] << 8 | jpeg[at + 3]);
+    while (withData && end + 1 < jpeg.size()
+           && !(jpeg[end] == 0xFF && jpeg[end + 1] != 0 && (jpeg[end + 1] & 0xF8) != 0xD0))
+        ++end;
+    return end;
+}
+
+} // namespace
+
+Bytes manyScansJpeg(int width, int height, int scans, const Bytes& tail)
+{
+    const Bytes jpeg = withClaimedSize(
+        encodeJpeg(filledImage(16, 16, Qt::green), JpegColours::Rgb, true), width, height);
+    constexpr unsigned char StartOfScan = 0xDA;
+    std::size_t at = 2; // past the start-of-image marker
+    int scansSeen = 0;
+    while (jpeg[at + 1] != StartOfScan || ++scansSeen < 2)
+        at = segmentEnd(jpeg, at, jpeg[at + 1] == StartOfScan);
+    const Bytes scanHeader(jpeg.begin() + at, jpeg.begin() + segmentEnd(jpeg, at, false));
+
+    Bytes hostile(jpeg.begin(), jpeg.begin() + at);
+    for (int i = 1; i < scans; ++i)
+        hostile.insert(hostile.end(), scanHeader.begin(), scanHeader.end());
+    hostile.insert(hostile.end(), tail.begin(), tail.end());
+    hostile.insert(hostile.end(), {0xFF, 0xD9});
+    return hostile;
+}
+
 void appendUint16(Bytes& bytes, std::uint16_t value)
 {
     bytes.push_back(static_cast<unsigned char>(value));

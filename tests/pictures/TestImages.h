@@ -28,6 +28,11 @@ QImage filledImage(int width, int height, QColor colour);
 // A baseline colour JPEG whose frame header claims another size.
 Bytes withClaimedSize(Bytes jpeg, int width, int height);
 
+// A progressive colour JPEG claiming the given size with `scans` scans: its first scan, then
+// copies of its second scan's header without data. Ten bytes a scan, each making the decoder
+// work through the whole picture. Anything in `tail` goes after the scans, before the end.
+Bytes manyScansJpeg(int width, int height, int scans, const Bytes& tail = {});
+
 // Appends little-endian values and raw bytes.
 void appendUint16(Bytes& bytes, std::uint16_t value);
 void appendUint32(Bytes& bytes, std::uint32_t value);
