@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
         write(corpus / "jpeg", jpegNames[i], jpegs[i]);
     write(corpus / "jpeg", "cut-in-half.jpg", firstPart(jpegs[0], jpegs[0].size() / 2));
     write(corpus / "jpeg", "cut-in-header.jpg", firstPart(jpegs[0], 40));
-    write(corpus / "jpeg", "claims-large.jpg", testimages::withClaimedSize(jpegs[0], 4000, 3000));
+    write(corpus / "jpeg", "claims-large.jpg", testimages::withClaimedSize(jpegs[0], 1000, 750));
     // Empty scans one after another; a small picture, so that its variants stay quick to decode.
     write(corpus / "jpeg", "many-scans.jpg", testimages::manyScansJpeg(16, 12, 40));
 
