@@ -32,6 +32,11 @@ public:
     virtual bool isEmpty() const = 0;
     // A new graphic of the same kind that shares this one's data.
     virtual std::unique_ptr<Graphic> copy() const = 0;
+    // Called when the graphic is about to be drawn: work that the first drawing would do may
+    // start now, off this thread.
+    virtual void prepareToDraw() {}
+    // Lets go of pixels that the graphic can make again from its own data.
+    virtual void releaseDecodedPixels() {}
 
     bool transparent() const { return transparent_; }
     void setTransparent(bool on) { transparent_ = on; }

@@ -1,6 +1,7 @@
 #include "JpegGraphic.h"
 
 #include "JpegCodec.h"
+#include "JpegDecodeTask.h"
 #include "PictureSettings.h"
 
 namespace pictures {
@@ -9,6 +10,13 @@ namespace {
 int decodes = 0;
 
 } // namespace
+
+JpegGraphic::JpegGraphic() = default;
+
+JpegGraphic::~JpegGraphic()
+{
+    abandonPendingDecode();
+}
 
 void JpegGraphic::readBytes(std::vector<unsigned char> bytes)
 {
@@ -19,8 +27,10 @@ void JpegGraphic::readBytes(std::vector<unsigned char> bytes)
         data->width = size.width;
         data->height = size.height;
     }
+    abandonPendingDecode();
     data_ = std::move(data);
     decoded_.reset();
+    decodeFailed_ = false;
 }
 
 void JpegGraphic::draw(QPainter& painter, const QRect& rect)
@@ -30,17 +40,39 @@ void JpegGraphic::draw(QPainter& painter, const QRect& rect)
     decoded_->draw(painter, rect);
 }
 
+void JpegGraphic::prepareToDraw()
+{
+    if (!decoded_ && !pendingDecode_ && data_)
+        pendingDecode_ = JpegDecodeTask::start(data_, outputDepth());
+}
+
 void JpegGraphic::decode()
 {
     // The bitmap is in place before decoding starts, so a failure leaves what was decoded.
     decoded_ = std::make_unique<BitmapGraphic>();
+    decodeFailed_ = true; // until the decode has returned
     ++decodes;
-    std::span<const unsigned char> bytes;
-    if (data_)
-        bytes = data_->bytes;
-    decodeJpeg(bytes, outputDepth(), decoded_->image());
+    if (pendingDecode_)
+        std::exchange(pendingDecode_, nullptr)->finishInto(decoded_->image());
+    else
+        decodeJpeg(data_ ? data_->bytes : std::span<const unsigned char>(), outputDepth(),
+                   decoded_->image());
+    decodeFailed_ = false;
     if (decoded_->image().colorCount() > 0)
         reportChange();
+}
+
+void JpegGraphic::releaseDecodedPixels()
+{
+    abandonPendingDecode();
+    if (!decodeFailed_)
+        decoded_.reset();
+}
+
+void JpegGraphic::abandonPendingDecode()
+{
+    if (pendingDecode_)
+        std::exchange(pendingDecode_, nullptr)->abandon();
 }
 
 int JpegGraphic::width() const
@@ -68,6 +100,7 @@ std::unique_ptr<Graphic> JpegGraphic::copy() const
     copied->data_ = data_;
     if (decoded_)
         copied->decoded_ = std::make_unique<BitmapGraphic>(decoded_->image());
+    copied->decodeFailed_ = decodeFailed_;
     return copied;
 }
 

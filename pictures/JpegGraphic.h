@@ -15,11 +15,16 @@ struct JpegData {
     int height = 0;
 };
 
+class JpegDecodeTask;
+
 // A JPEG stream that decodes itself into a bitmap on its first drawing and keeps that bitmap,
-// also when the decode failed half-way, so later drawings never decode or fail again.
+// also when the decode failed half-way, so later drawings never decode or fail again. The
+// decode may begin earlier on a worker thread; the first drawing then waits for it, and it
+// still hands over its pixels and raises its error only there.
 class JpegGraphic : public Graphic {
 public:
-    JpegGraphic() = default;
+    JpegGraphic();
+    ~JpegGraphic() override;
 
     GraphicKind kind() const override { return GraphicKind::Jpeg; }
     // Keeps the bytes and parses the header; a stream that is no JPEG fails here. No bytes at
@@ -31,20 +36,31 @@ public:
     bool isEmpty() const override;
     // Shares the compressed bytes and, once decoded, the pixels.
     std::unique_ptr<Graphic> copy() const override;
+    // Starts the decode on a worker thread, unless it has run or is running already.
+    void prepareToDraw() override;
+    // Back to holding the compressed bytes only, so the next drawing decodes again. A decode
+    // that failed keeps its bitmap, so that it goes on drawing without an error.
+    void releaseDecodedPixels() override;
 
     // Absent until bytes have been read; an empty file gives data without bytes.
     const std::shared_ptr<const JpegData>& data() const { return data_; }
     // Absent until the first drawing.
     const BitmapGraphic* decoded() const { return decoded_.get(); }
+    // Whether a decode started ahead waits for the first drawing to collect it.
+    bool decodingAhead() const { return pendingDecode_ != nullptr; }
 
-    // How many decodes this process has run, for proving that copies and repaints share one.
+    // How many decodes drawings have taken, for proving that copies and repaints share one.
     static int decodeCount();
 
 private:
     void decode();
+    void abandonPendingDecode();
 
     std::shared_ptr<const JpegData> data_;
     std::unique_ptr<BitmapGraphic> decoded_;
+    bool decodeFailed_ = false;
+    // The decode running ahead of the first drawing, if one was started.
+    std::shared_ptr<JpegDecodeTask> pendingDecode_;
 };
 
 } // namespace pictures

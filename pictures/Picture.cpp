@@ -65,6 +65,12 @@ void Picture::assign(const Picture& source)
     install(source.graphic_ ? source.graphic_->copy() : nullptr);
 }
 
+void Picture::releaseDecodedPixels()
+{
+    if (graphic_)
+        graphic_->releaseDecodedPixels();
+}
+
 Graphic* Picture::graphic() const
 {
     return graphic_.get();

@@ -31,6 +31,9 @@ public:
     // Becomes a copy of the source's graphic (sharing its bytes and pixels), or empty.
     void assign(const Picture& source);
 
+    // Lets go of decoded pixels that the graphic can make again (a JPEG's); the graphic stays.
+    void releaseDecodedPixels();
+
     Graphic* graphic() const;
     int width() const;
     int height() const;

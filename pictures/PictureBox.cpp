@@ -112,8 +112,22 @@ void PictureBox::pictureChanged()
         graphic->setTransparent(transparent_);
     opaque_ = graphic && !graphic->transparent() && covers(destinationRect(), size());
     setAttribute(Qt::WA_OpaquePaintEvent, opaque_);
+    prepareDrawingIfShown();
     if (!drawing_)
         update();
+}
+
+void PictureBox::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    prepareDrawingIfShown();
+}
+
+void PictureBox::prepareDrawingIfShown()
+{
+    Graphic* graphic = picture_.graphic();
+    if (graphic && isVisible())
+        graphic->prepareToDraw();
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

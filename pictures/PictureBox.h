@@ -45,6 +45,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -53,6 +54,9 @@ private:
     // recomputes whether the box covers itself and asks for a repaint.
     void pictureChanged();
     void setFlag(bool& flag, bool on);
+    // A shown box lets its graphic start what the first drawing needs (a JPEG's decode) at
+    // once, so that the boxes of a window decode side by side.
+    void prepareDrawingIfShown();
     void drawPicture();
 
     Picture picture_;

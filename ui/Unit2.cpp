@@ -11,6 +11,7 @@
 #include "assets/Artwork.h"
 #include "pictures/PictureBox.h"
 
+#include <QHideEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -127,6 +128,16 @@ void TForm2::Image1Click()
 void TForm2::FormClose(CloseAction&)
 {
     Application::instance().terminate();
+}
+
+// However the detail view closes, its photograph is never drawn again: the next detail view
+// copies a new one first. The pixels go; the compressed bytes stay with the picture. A window
+// minimised by the user is hidden by the window system and keeps them.
+void TForm2::hideEvent(QHideEvent* event)
+{
+    Form::hideEvent(event);
+    if (!event->spontaneous() && inDetailView())
+        Image1->picture().releaseDecodedPixels();
 }
 
 bool TForm2::inDetailView() const

@@ -48,6 +48,9 @@ public:
     // Turns the window into the maximised detail view of a copy of the picture.
     void showDetailView(const pictures::Picture& picture);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void createControls();
     void bindEvents();

@@ -4,6 +4,7 @@
 #include "pictures/JpegGraphic.h"
 #include "platform/Errors.h"
 
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,6 +27,30 @@ std::unique_ptr<JpegGraphic> loaded(const Bytes& bytes)
     graphic->readBytes(bytes);
     return graphic;
 }
+
+// Where the decode that the first drawing collects runs: in that drawing, or ahead of it on a
+// worker thread. Whatever a drawing shows or raises is the same either way.
+enum class Decode { AtTheFirstDrawing, AheadOnAWorker };
+
+class JpegDecode : public ::testing::TestWithParam<Decode> {
+protected:
+    static std::unique_ptr<JpegGraphic> loaded(const Bytes& bytes)
+    {
+        auto graphic = pictures::loaded(bytes);
+        if (GetParam() == Decode::AheadOnAWorker) {
+            graphic->prepareToDraw();
+            EXPECT_TRUE(graphic->decodingAhead());
+        }
+        return graphic;
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(, JpegDecode,
+                         ::testing::Values(Decode::AtTheFirstDrawing, Decode::AheadOnAWorker),
+                         [](const auto& info) {
+                             return info.param == Decode::AheadOnAWorker ? "AheadOnAWorker"
+                                                                         : "AtTheFirstDrawing";
+                         });
 
 std::string jpegError(int code)
 {
@@ -53,7 +78,7 @@ QRgb meanColour(const QImage& image, const QRect& area)
     return qRgb(red / count, green / count, blue / count);
 }
 
-TEST(JpegGraphic, KnowsItsSizeFromTheHeaderAndDecodesOnceAtTheFirstDrawing)
+TEST_P(JpegDecode, KnowsItsSizeFromTheHeaderAndDecodesOnceAtTheFirstDrawing)
 {
     const auto graphic = loaded(encodeJpeg(filledImage(64, 48, Red, Blue)));
     const int decodesBefore = JpegGraphic::decodeCount();
@@ -71,7 +96,7 @@ TEST(JpegGraphic, KnowsItsSizeFromTheHeaderAndDecodesOnceAtTheFirstDrawing)
     EXPECT_TRUE(near(image.pixel(50, 40), Blue));
 }
 
-TEST(JpegGraphic, DecodesGreyscaleToEightBitsWithAGreyPalette)
+TEST_P(JpegDecode, DecodesGreyscaleToEightBitsWithAGreyPalette)
 {
     const auto graphic = loaded(encodeJpeg(filledImage(40, 40, Qt::white, QColor(90, 90, 90)),
                                            JpegColours::Grey));
@@ -85,7 +110,7 @@ TEST(JpegGraphic, DecodesGreyscaleToEightBitsWithAGreyPalette)
     EXPECT_TRUE(near(image.pixel(5, 35), QColor(90, 90, 90), 4));
 }
 
-TEST(JpegGraphic, DecodesCmykProgressiveAndOneRowHighPictures)
+TEST_P(JpegDecode, DecodesCmykProgressiveAndOneRowHighPictures)
 {
     const auto cmyk = loaded(encodeJpeg(filledImage(32, 32, Red, Blue), JpegColours::AdobeCmyk));
     drawOnce(*cmyk);
@@ -130,7 +155,7 @@ TEST(JpegGraphic, RefusesDataThatIsNoJpegAtLoad)
     EXPECT_EQ(messageOf<platform::JpegError>([&] { loaded(cut); }), jpegError(JERR_NO_IMAGE));
 }
 
-TEST(JpegGraphic, EmptyStreamLoadsAndFailsOnlyAtItsFirstDrawing)
+TEST_P(JpegDecode, EmptyStreamLoadsAndFailsOnlyAtItsFirstDrawing)
 {
     const auto graphic = loaded({});
     EXPECT_EQ(graphic->width(), 0);
@@ -143,7 +168,7 @@ TEST(JpegGraphic, EmptyStreamLoadsAndFailsOnlyAtItsFirstDrawing)
     EXPECT_NO_THROW(drawOnce(*graphic));
 }
 
-TEST(JpegGraphic, StreamCutOffInTheMiddleDrawsWithoutError)
+TEST_P(JpegDecode, StreamCutOffInTheMiddleDrawsWithoutError)
 {
     Bytes jpeg = encodeJpeg(filledImage(64, 64, Red, Blue));
     const Bytes startOfScan{0xFF, 0xDA};
@@ -155,7 +180,7 @@ TEST(JpegGraphic, StreamCutOffInTheMiddleDrawsWithoutError)
     EXPECT_TRUE(near(decodedImage(*graphic).pixel(5, 5), Red));
 }
 
-TEST(JpegGraphic, DamageAfterTheScanFailsOnceAndKeepsTheDecodedRows)
+TEST_P(JpegDecode, DamageAfterTheScanFailsOnceAndKeepsTheDecodedRows)
 {
     Bytes jpeg = encodeJpeg(filledImage(48, 48, Red, Blue));
     // A second frame header between the scan and the end of the stream.
@@ -192,7 +217,7 @@ TEST(JpegGraphic, StopsAtTheFirstScanPastTheLimitForThePictureSize)
     EXPECT_GE(maxJpegScans(16384, 16384), 10);
 }
 
-TEST(JpegGraphic, RefusesAHugeClaimedSizeBeforeTakingMemory)
+TEST_P(JpegDecode, RefusesAHugeClaimedSizeBeforeTakingMemory)
 {
     const auto graphic = loaded(withClaimedSize(encodeJpeg(filledImage(16, 16, Red)), 65500, 65500));
     EXPECT_EQ(graphic->width(), 65500);
@@ -201,6 +226,66 @@ TEST(JpegGraphic, RefusesAHugeClaimedSizeBeforeTakingMemory)
               "Out of system resources");
     EXPECT_EQ(graphic->width(), 0);
     EXPECT_NO_THROW(drawOnce(*graphic));
+}
+
+TEST(JpegGraphic, DecodesAheadOnceAndOnlyTheBytesItHoldsWhenDrawn)
+{
+    const auto graphic = loaded(encodeJpeg(filledImage(32, 32, Red)));
+    graphic->prepareToDraw();
+    const int decodesBefore = JpegGraphic::decodeCount();
+    graphic->prepareToDraw();
+    drawOnce(*graphic);
+    EXPECT_FALSE(graphic->decodingAhead());
+    graphic->prepareToDraw(); // decoded already
+    EXPECT_FALSE(graphic->decodingAhead());
+    EXPECT_EQ(JpegGraphic::decodeCount(), decodesBefore + 1);
+
+    // New bytes read while the old ones decode: the old decode is dropped.
+    graphic->readBytes(encodeJpeg(filledImage(32, 32, Blue)));
+    graphic->prepareToDraw();
+    graphic->readBytes(encodeJpeg(filledImage(40, 32, Red, Blue)));
+    EXPECT_FALSE(graphic->decodingAhead());
+    drawOnce(*graphic);
+    EXPECT_EQ(decodedImage(*graphic).size(), QSize(40, 32));
+    EXPECT_TRUE(near(decodedImage(*graphic).pixel(3, 3), Red));
+}
+
+// More graphics than the pool has workers, each discarded while its decode waits or runs:
+// nothing waits for them and nothing is left behind (the leak and race checkers look on).
+TEST(JpegGraphic, GraphicsDiscardedWhileDecodingAheadLeaveNothingBehind)
+{
+    const Bytes jpeg = encodeJpeg(filledImage(400, 300, Red, Blue));
+    for (int i = 0; i < 8; ++i)
+        loaded(jpeg)->prepareToDraw();
+    auto released = loaded(jpeg);
+    released->prepareToDraw();
+    released->releaseDecodedPixels();
+    EXPECT_FALSE(released->decodingAhead());
+    QThreadPool::globalInstance()->waitForDone();
+    drawOnce(*released);
+    EXPECT_TRUE(near(decodedImage(*released).pixel(5, 295), Blue));
+}
+
+TEST(JpegGraphic, ReleasedPixelsDecodeAgainWhileAFailedDecodeKeepsItsBitmap)
+{
+    const auto graphic = loaded(encodeJpeg(filledImage(64, 48, Red, Blue)));
+    drawOnce(*graphic);
+    const auto copy = graphic->copy();
+    graphic->releaseDecodedPixels();
+    EXPECT_EQ(graphic->decoded(), nullptr);
+    EXPECT_EQ(QSize(graphic->width(), graphic->height()), QSize(64, 48));
+    EXPECT_NE(static_cast<const JpegGraphic&>(*copy).decoded(), nullptr); // the copy keeps its share
+
+    const int decodesBefore = JpegGraphic::decodeCount();
+    drawOnce(*graphic);
+    EXPECT_EQ(JpegGraphic::decodeCount(), decodesBefore + 1);
+    EXPECT_TRUE(near(decodedImage(*graphic).pixel(50, 40), Blue));
+
+    const auto failed = loaded({});
+    EXPECT_THROW(drawOnce(*failed), platform::JpegError);
+    failed->releaseDecodedPixels();
+    ASSERT_NE(failed->decoded(), nullptr);
+    EXPECT_NO_THROW(drawOnce(*failed));
 }
 
 } // namespace

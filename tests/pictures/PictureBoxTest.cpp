@@ -147,6 +147,30 @@ TEST_F(PictureBoxTest, AssignedDecodedPictureDrawsWithoutASecondDecode)
     EXPECT_TRUE(near(pixels.pixel(150 + 75, 150 + 55), Photo));
 }
 
+TEST_F(PictureBoxTest, AShownBoxStartsDecodingItsJpegBeforeItsFirstPaint)
+{
+    const auto jpegOf = [](const PictureBox& box) -> const JpegGraphic& {
+        return dynamic_cast<const JpegGraphic&>(*box.picture().graphic());
+    };
+    const Bytes jpeg = encodeJpeg(filledImage(40, 30, Photo));
+    loadStored(*box_, jpeg);
+    EXPECT_FALSE(jpegOf(*box_).decodingAhead()); // its window is hidden: it may never be drawn
+
+    window_.show();
+    EXPECT_EQ(box_->paints, 0);
+    EXPECT_TRUE(jpegOf(*box_).decodingAhead());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    QApplication::processEvents();
+    EXPECT_NE(jpegOf(*box_).decoded(), nullptr);
+    EXPECT_TRUE(near(shown().pixel(10 + 20, 10 + 15), Photo));
+
+    loadStored(*box_, jpeg);
+    EXPECT_TRUE(jpegOf(*box_).decodingAhead());
+    box_->hide();
+    loadStored(*box_, jpeg);
+    EXPECT_FALSE(jpegOf(*box_).decodingAhead());
+}
+
 TEST_F(PictureBoxTest, ClickedNeedsALeftPressAndReleaseInside)
 {
     window_.show();

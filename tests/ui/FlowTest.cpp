@@ -6,6 +6,7 @@
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 
+#include "pictures/JpegGraphic.h"
 #include "pictures/PictureBox.h"
 
 #include <QComboBox>
@@ -29,6 +30,11 @@ namespace {
 using FlowTest = ProgramRun;
 
 void playRoundRight(ProgramRun& run);
+
+const pictures::BitmapGraphic* decodedPhotograph(const pictures::PictureBox& box)
+{
+    return dynamic_cast<const pictures::JpegGraphic&>(*box.picture().graphic()).decoded();
+}
 
 TEST_F(FlowTest, StartsOnTheLevelChoiceAloneCentredAndEndsWhenItIsClosed)
 {
@@ -131,6 +137,7 @@ TEST_F(FlowTest, APhotographOpensInTheDetailViewAsACopyAndAClickGoesBack)
     run([&] {
         endIntro();
         QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        Form1->grab(); // the photographs drawn, so the copy shares their pixels
         const QSize shown(Form1->Image3->picture().width(), Form1->Image3->picture().height());
         QTest::mouseClick(Form1->Image3, Qt::LeftButton);
         EXPECT_TRUE(Form2->isVisible());
@@ -148,9 +155,13 @@ TEST_F(FlowTest, APhotographOpensInTheDetailViewAsACopyAndAClickGoesBack)
         Form1->Image3->picture().loadFromFile("obr\\0\\4.jpg");
         EXPECT_EQ(QSize(Form2->Image1->picture().width(), Form2->Image1->picture().height()), shown);
 
+        ASSERT_NE(decodedPhotograph(*Form2->Image1), nullptr);
         QTest::mouseClick(Form2->Image1, Qt::LeftButton);
         EXPECT_FALSE(Form2->isVisible());
         EXPECT_TRUE(Form2->Image6->isVisibleTo(Form2));
+        // The hidden copy lets go of its pixels and keeps its picture.
+        EXPECT_EQ(decodedPhotograph(*Form2->Image1), nullptr);
+        EXPECT_EQ(QSize(Form2->Image1->picture().width(), Form2->Image1->picture().height()), shown);
         EXPECT_EQ(ui::Application::instance().activeForm(), Form1);
         EXPECT_TRUE(Form1->ComboBox1->isVisible()); // the activation handler ran
 
@@ -167,12 +178,16 @@ TEST_F(FlowTest, ActivatingTheQuizWindowDuringTheDetailViewLeavesTheWedgeHidden)
     run([&] {
         endIntro();
         QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        Form1->grab();
         QTest::mouseClick(Form1->Image1, Qt::LeftButton);
+        ASSERT_NE(decodedPhotograph(*Form2->Image1), nullptr);
         QEvent activation(QEvent::WindowActivate);
         QCoreApplication::sendEvent(Form1, &activation);
         EXPECT_EQ(ui::Application::instance().activeForm(), Form1);
         EXPECT_FALSE(Form2->isVisible());
         EXPECT_FALSE(Form2->Image6->isVisibleTo(Form2));
+        EXPECT_EQ(decodedPhotograph(*Form2->Image1), nullptr);
+        EXPECT_NE(decodedPhotograph(*Form1->Image1), nullptr); // the quiz window's own stay
         Form1->close();
     });
     EXPECT_EQ(Form1, nullptr);
