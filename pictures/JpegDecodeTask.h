@@ -5,7 +5,6 @@
 #include <condition_variable>
 #include <exception>
 #include <memory>
-#include <mutex>
 
 namespace pictures {
 
@@ -14,7 +13,7 @@ struct JpegData;
 // One JPEG decode run on a worker of Qt's global thread pool, so that the photographs a window
 // is about to show decode side by side before their first drawing. Its result (the image as far
 // as the decode got, and the error that ended it, if any) is collected once, on the thread that
-// started it. Whoever comes last, the worker or the collector, frees it.
+// started it. Whoever lets go of it last, the worker or the collector, frees it.
 class JpegDecodeTask {
 public:
     // Queues the decode of the data with the given output depth.
@@ -34,6 +33,8 @@ private:
 
     enum class Stage { Queued, Running, Finished, Abandoned };
 
+    // What the pool runs: takes the oldest task from the queue and runs it if nobody has.
+    static void runOldestQueued();
     // Runs the decode if it is still queued; the worker and the collector both try.
     void runIfQueued();
     bool claim();
@@ -41,7 +42,7 @@ private:
 
     const std::shared_ptr<const JpegData> data_;
     const int outputDepth_;
-    std::mutex mutex_;
+    // Both under the one lock of all tasks.
     std::condition_variable finished_;
     Stage stage_ = Stage::Queued;
     // Written only by the thread that claimed the decode, read only once it has finished.

@@ -29,7 +29,8 @@ std::unique_ptr<JpegGraphic> loaded(const Bytes& bytes)
 }
 
 // Where the decode that the first drawing collects runs: in that drawing, or ahead of it on a
-// worker thread. Whatever a drawing shows or raises is the same either way.
+// worker thread, finished before the drawing comes. Whatever a drawing shows or raises is the
+// same either way.
 enum class Decode { AtTheFirstDrawing, AheadOnAWorker };
 
 class JpegDecode : public ::testing::TestWithParam<Decode> {
@@ -40,6 +41,7 @@ protected:
         if (GetParam() == Decode::AheadOnAWorker) {
             graphic->prepareToDraw();
             EXPECT_TRUE(graphic->decodingAhead());
+            QThreadPool::globalInstance()->waitForDone();
         }
         return graphic;
     }
