@@ -1,5 +1,7 @@
 #include "Memory.h"
 
+#include <cstdlib> // tells whether the C library is glibc
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
