@@ -2,6 +2,7 @@
 
 #include "ByteReader.h"
 #include "PictureSettings.h"
+#include "RunLengthPixels.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@ constexpr std::uint32_t CoreHeaderSize = 12;
 constexpr std::uint32_t InfoHeaderSize = 40;
 constexpr std::uint32_t HeaderWithMasksSize = 52;
 constexpr std::uint32_t Uncompressed = 0;
+constexpr std::uint32_t RunLength8 = 1;
+constexpr std::uint32_t RunLength4 = 2;
 constexpr std::uint32_t BitFields = 3;
 
 using Masks = std::array<std::uint32_t, 3>; // red, green, blue
@@ -200,15 +203,17 @@ QImage buildImage(const InfoHeader& header, const QList<QRgb>& colours, const Ma
     return image;
 }
 
-// Run-length-compressed bitmaps are decoded by the toolkit's own BMP reader. Its runs may name
-// colours past the file's colour table, so the table is filled up as for our own rows.
-QImage decodeCompressed(std::span<const unsigned char> file)
+// RLE8 goes with 8 bits per pixel and RLE4 with 4; any other compression is not a bitmap we
+// can show.
+QImage decodeCompressed(const InfoHeader& header, const QList<QRgb>& colours,
+                        std::span<const unsigned char> pixels)
 {
-    QImage image = QImage::fromData(file.data(), static_cast<int>(file.size()), "BMP");
-    if (image.isNull())
+    const bool rle8 = header.compression == RunLength8 && header.bitsPerPixel == 8;
+    const bool rle4 = header.compression == RunLength4 && header.bitsPerPixel == 4;
+    if (!rle8 && !rle4)
         failInvalid();
-    if (image.format() == QImage::Format_Indexed8)
-        image.setColorTable(fullColourTable(image.colorTable()));
+    QImage image = newImage(header, colours);
+    decodeRunLength(pixels, header.bitsPerPixel, header.height > 0, image);
     return image;
 }
 
@@ -233,7 +238,7 @@ QImage readBmp(std::span<const unsigned char> bytes)
     const auto pixels = reader.read(std::min<std::uint64_t>(imageSize, reader.remaining()));
 
     if (header.compression != Uncompressed && header.compression != BitFields)
-        return decodeCompressed(bytes);
+        return decodeCompressed(header, colours, pixels);
     return buildImage(header, colours, masks, pixels);
 }
 

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <optional>
+
 namespace pictures {
 namespace {
 
@@ -94,20 +96,89 @@ TEST(BmpReader, LeavesRowsTheDataDoesNotReachBlack)
     EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
 }
 
-TEST(BmpReader, DecodesRunLengthCompressedPixels)
+// Colour-table indices of an indexed image, top row first.
+using Indices = std::vector<std::vector<int>>;
+
+Indices indicesOf(const QImage& image)
 {
-    Bytes rle = bmpHeaders(4, 1, 8, 1, 2);
-    appendBgra(rle, Qt::black);
-    appendBgra(rle, Qt::red);
-    rle.insert(rle.end(), {4, 1, 0, 1}); // four pixels of colour 1, end of bitmap
-    const QImage image = readBmp(rle);
-    ASSERT_EQ(image.size(), QSize(4, 1));
-    EXPECT_EQ(image.pixel(3, 0), QColor(Qt::red).rgb());
+    Indices rows(static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            rows[static_cast<std::size_t>(y)].push_back(image.pixelIndex(x, y));
+    }
+    return rows;
 }
 
-// Found by fuzzing: a run-length 4-bit bitmap whose runs name colours past its 16-entry table.
-// Drawing it read past the table inside the toolkit's painter.
+// A run-length bitmap with a three-colour table (grey, red, green) whose header gives the
+// pixels' byte count as the image size, unless told another.
+Bytes runLengthBmp(int width, int height, int bitsPerPixel, const Bytes& pixels,
+                   std::optional<std::uint32_t> imageSize = std::nullopt)
+{
+    Bytes bmp = bmpHeaders(width, height, bitsPerPixel, bitsPerPixel == 8 ? 1 : 2, 3);
+    Bytes size;
+    appendUint32(size, imageSize.value_or(static_cast<std::uint32_t>(pixels.size())));
+    std::copy(size.begin(), size.end(), bmp.begin() + 34);
+    for (const QColor colour : {QColor(Qt::gray), QColor(Qt::red), QColor(Qt::green)})
+        appendBgra(bmp, colour);
+    bmp.insert(bmp.end(), pixels.begin(), pixels.end());
+    return bmp;
+}
+
+TEST(BmpReader, DecodesRunLengthEightBitCodesAndLeavesUnwrittenPixelsAtColourZero)
+{
+    const Bytes bmp = runLengthBmp(4, 4, 8, {
+        2, 1, 0, 3, 2, 1, 2, 0, // a run of two, an absolute run of three (padded) past the row's end
+        0, 0,                   // end of line
+        0, 2, 1, 0, 1, 2,       // delta one to the right, then one pixel
+        0, 0, 0, 0,             // end of line, twice: the third row stays as it is
+        9, 1, 0, 1,             // a run past the row's end, then end of bitmap
+        5, 2,                   // after the end: never read
+    });
+    const QImage image = readBmp(bmp);
+    ASSERT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(indicesOf(image), (Indices{{1, 1, 1, 1}, {0, 0, 0, 0}, {0, 2, 0, 0}, {1, 1, 2, 1}}));
+    EXPECT_EQ(image.color(0), QColor(Qt::gray).rgb());
+    EXPECT_EQ(image.color(2), QColor(Qt::green).rgb());
+    EXPECT_EQ(readBmp(bmp), image); // the same pixels every time
+}
+
+TEST(BmpReader, DecodesRunLengthFourBitCodes)
+{
+    const QImage image = readBmp(runLengthBmp(5, 3, 4, {
+        3, 0x12,                      // a run alternating 1, 2, 1
+        0, 3, 0x21, 0x20,             // absolute 2, 1, 2: two bytes, no padding
+        0, 0,                         // end of line
+        0, 2, 2, 0,                   // delta two to the right
+        0, 5, 0x12, 0x12, 0x10, 0,    // absolute five past the row's end: three bytes, padded
+        0, 2, 0, 5,                   // delta past the top row: nothing more is written
+        0, 0, 4, 0x11,
+    }));
+    EXPECT_EQ(indicesOf(image), (Indices{{0, 0, 0, 0, 0}, {0, 0, 1, 2, 1}, {1, 2, 1, 2, 1}}));
+}
+
+TEST(BmpReader, RunLengthDataCutOffKeepsWhatItWrote)
+{
+    // An absolute run of five whose data the header's image size cuts after two pixels.
+    const QImage image = readBmp(runLengthBmp(4, 2, 8, {1, 2, 0, 0, 0, 5, 1, 2, 2, 2, 2}, 8));
+    EXPECT_EQ(indicesOf(image), (Indices{{1, 2, 0, 0}, {2, 0, 0, 0}}));
+}
+
 TEST(BmpReader, RunLengthPixelsBeyondTheColourTableDrawAsBlack)
+{
+    const QImage image = readBmp(runLengthBmp(3, 1, 8, {1, 7, 1, 255, 1, 1}));
+    QImage canvas(3, 1, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(2, 0), QColor(Qt::red).rgb());
+}
+
+// Found by fuzzing: a 4-bit run-length file 768 rows high whose data ends after two rows. The
+// toolkit's BMP reader, which decoded these files before, drew colours past its table from it.
+TEST(BmpReader, RunLengthFileFoundByFuzzingDecodesExactly)
 {
     const Bytes bmp {
         0x42, 0x4d, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x76, 0x00,
@@ -123,11 +194,34 @@ TEST(BmpReader, RunLengthPixelsBeyondTheColourTableDrawAsBlack)
         0x00, 0x00, 0x25, 0xb9, 0xde, 0x03, 0x28, 0x4d, 0x72, 0x97,
     };
     const QImage image = readBmp(bmp);
-    ASSERT_EQ(image.format(), QImage::Format_Indexed8);
+    ASSERT_EQ(image.size(), QSize(5, 768));
     EXPECT_EQ(image.colorCount(), 256);
-    QImage canvas(64, 64, QImage::Format_RGB32);
-    QPainter painter(&canvas);
-    painter.drawImage(canvas.rect(), image);
+    const Indices rows = indicesOf(image);
+    EXPECT_EQ(rows[767], (std::vector<int>{0, 15, 0, 15, 0}));
+    EXPECT_EQ(rows[766], (std::vector<int>{11, 9, 11, 9, 11}));
+    EXPECT_EQ(std::count(rows.begin(), rows.end() - 2, std::vector<int>(5, 0)), 766);
+}
+
+// Longer info headers than 40 bytes, and pictures above the toolkit's own 128 MB limit but under
+// ours, read as any other bitmap.
+TEST(BmpReader, RunLengthFilesTakeEveryHeaderAndSizeThatOtherBitmapsTake)
+{
+    for (const std::uint32_t headerSize : {52U, 56U, 108U, 124U}) {
+        Bytes bmp = runLengthBmp(2, 1, 8, {2, 2, 0, 1});
+        bmp[14] = static_cast<unsigned char>(headerSize);
+        bmp.insert(bmp.begin() + 54, headerSize - 40, 0);
+        EXPECT_EQ(indicesOf(readBmp(bmp)), (Indices{{2, 2}})) << headerSize;
+    }
+    const QImage large = readBmp(runLengthBmp(12000, 12000, 8, {255, 1, 0, 1}));
+    EXPECT_EQ(large.size(), QSize(12000, 12000));
+    EXPECT_EQ(large.pixelIndex(254, 11999), 1);
+    EXPECT_EQ(large.pixelIndex(255, 11999), 0);
+
+    EXPECT_EQ(errorOf(runLengthBmp(70000, 70000, 8, {0, 1})), "Out of system resources");
+    // Run-length codes for the wrong depth.
+    Bytes mismatched = bmpHeaders(4, 4, 4, 1);
+    mismatched.resize(mismatched.size() + 16 * 4 + 2, 0);
+    EXPECT_EQ(errorOf(mismatched), "Bitmap image is not valid");
 }
 
 TEST(BmpReader, ReportsInvalidAndCutOffData)
