@@ -6,7 +6,11 @@ namespace platform {
 
 std::string systemErrorText(int errorCode)
 {
-    std::string text = std::strerror(errorCode);
+    return trimSystemText(std::strerror(errorCode));
+}
+
+std::string trimSystemText(std::string text)
+{
     while (!text.empty()) {
         const unsigned char last = static_cast<unsigned char>(text.back());
         if (last != ' ' && last != '.' && last >= 0x20 && last != 0x7f)

@@ -8,4 +8,7 @@ namespace platform {
 // and full stops cut off.
 std::string systemErrorText(int errorCode);
 
+// The text with trailing spaces, control characters and full stops cut off.
+std::string trimSystemText(std::string text);
+
 } // namespace platform

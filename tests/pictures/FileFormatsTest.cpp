@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace pictures {
 namespace {
 
 TEST(FileFormats, HoldsTheSixEntriesInOrder)
 {
     const std::vector<FileFormat>& formats = fileFormats();
-    ASSERT_GE(formats.size(), 6U);
+    ASSERT_EQ(formats.size(), 6U);
     const std::vector<std::pair<std::string, GraphicKind>> expected{
         {"wmf", GraphicKind::Metafile}, {"emf", GraphicKind::Metafile},
         {"ico", GraphicKind::Icon},     {"bmp", GraphicKind::Bitmap},
@@ -29,9 +31,19 @@ TEST(FileFormats, FindsExtensionsInAnyCaseAndTheLatestEntryFirst)
     EXPECT_EQ(graphicKindForExtension("png"), std::nullopt);
     EXPECT_EQ(graphicKindForExtension(""), std::nullopt);
 
-    registerFileFormat("EMF", "Later", GraphicKind::Bitmap);
-    EXPECT_EQ(fileFormats().back().extension, "emf");
-    EXPECT_EQ(graphicKindForExtension("emf"), GraphicKind::Bitmap);
+    // The registry lasts for the whole process: the registration runs in a child process of its
+    // own, so that no later test sees the extra entry.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            registerFileFormat("EMF", "Later", GraphicKind::Bitmap);
+            const bool lowerCased = fileFormats().back().extension == "emf";
+            const bool latestWins = graphicKindForExtension("emf") == GraphicKind::Bitmap;
+            std::_Exit(lowerCased && latestWins ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(fileFormats().size(), 6U);
+    EXPECT_EQ(graphicKindForExtension("emf"), GraphicKind::Metafile);
 }
 
 TEST(FileFormats, TakesTheExtensionAfterTheLastDotOfTheFileName)

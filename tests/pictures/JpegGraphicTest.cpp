@@ -64,6 +64,33 @@ const QImage& decodedImage(const JpegGraphic& graphic)
     return graphic.decoded()->image();
 }
 
+extern "C" void ignoreWarning(j_common_ptr, int) {}
+
+// The picture as bare libjpeg calls decode it into RGB32 rows, with the library's defaults
+// except for block smoothing.
+QImage referenceDecode(const Bytes& jpeg, bool blockSmoothing)
+{
+    jpeg_decompress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    errors.emit_message = ignoreWarning;
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.do_block_smoothing = blockSmoothing;
+    cinfo.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&cinfo);
+    QImage image(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
+                 QImage::Format_RGB32);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(cinfo.output_scanline));
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return image;
+}
+
 // The mean colour of an area: dithered pixels scatter around the colour they stand for.
 QRgb meanColour(const QImage& image, const QRect& area)
 {
@@ -145,6 +172,24 @@ TEST(JpegGraphic, DecodesColourToAPaletteForAnEightBitDisplay)
     QImage other;
     decodeJpeg(encodeJpeg(filledImage(40, 40, Qt::green)), 8, other);
     EXPECT_EQ(other.colorTable(), image.colorTable());
+}
+
+// Only a progressive file whose later scans are missing shows block smoothing: libjpeg then
+// guesses the missing detail of each block from its neighbours.
+TEST(JpegGraphic, SmoothsTheBlocksOfAProgressiveFileCutAfterItsFirstScans)
+{
+    QImage gradient(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x)
+            gradient.setPixel(x, y, qRgb(x * 4, y * 4, 255 - (x + y) * 2));
+    }
+    Bytes jpeg = encodeJpeg(gradient, JpegColours::Rgb, true);
+    jpeg.resize(startOfScan(jpeg, 3));
+
+    QImage image;
+    decodeJpeg(jpeg, 24, image);
+    EXPECT_EQ(image, referenceDecode(jpeg, true));
+    EXPECT_NE(image, referenceDecode(jpeg, false));
 }
 
 TEST(JpegGraphic, RefusesDataThatIsNoJpegAtLoad)

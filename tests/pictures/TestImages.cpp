@@ -123,18 +123,24 @@ std::size_t segmentEnd(const Bytes& jpeg, std::size_t at, bool withData)
 
 } // namespace
 
+std::size_t startOfScan(const Bytes& jpeg, int number)
+{
+    constexpr unsigned char StartOfScan = 0xDA;
+    std::size_t at = 2; // past the start-of-image marker
+    int scansSeen = 0;
+    while (jpeg[at + 1] != StartOfScan || ++scansSeen < number)
+        at = segmentEnd(jpeg, at, jpeg[at + 1] == StartOfScan);
+    return at;
+}
+
 Bytes manyScansJpeg(int width, int height, int scans, const Bytes& tail)
 {
     const Bytes jpeg = withClaimedSize(
         encodeJpeg(filledImage(16, 16, Qt::green), JpegColours::Rgb, true), width, height);
-    constexpr unsigned char StartOfScan = 0xDA;
-    std::size_t at = 2; // past the start-of-image marker
-    int scansSeen = 0;
-    while (jpeg[at + 1] != StartOfScan || ++scansSeen < 2)
-        at = segmentEnd(jpeg, at, jpeg[at + 1] == StartOfScan);
-    const Bytes scanHeader(jpeg.begin() + at, jpeg.begin() + segmentEnd(jpeg, at, false));
+    const std::size_t second = startOfScan(jpeg, 2);
+    const Bytes scanHeader(jpeg.begin() + second, jpeg.begin() + segmentEnd(jpeg, second, false));
 
-    Bytes hostile(jpeg.begin(), jpeg.begin() + at);
+    Bytes hostile(jpeg.begin(), jpeg.begin() + second);
     for (int i = 1; i < scans; ++i)
         hostile.insert(hostile.end(), scanHeader.begin(), scanHeader.end());
     hostile.insert(hostile.end(), tail.begin(), tail.end());

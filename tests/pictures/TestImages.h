@@ -28,6 +28,9 @@ QImage filledImage(int width, int height, QColor colour);
 // A baseline colour JPEG whose frame header claims another size.
 Bytes withClaimedSize(Bytes jpeg, int width, int height);
 
+// Where the start-of-scan marker of the given scan (counted from 1) begins.
+std::size_t startOfScan(const Bytes& jpeg, int number);
+
 // A progressive colour JPEG claiming the given size with `scans` scans: its first scan, then
 // copies of its second scan's header without data. Ten bytes a scan, each making the decoder
 // work through the whole picture. Anything in `tail` goes after the scans, before the end.
