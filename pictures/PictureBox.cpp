@@ -117,10 +117,12 @@ void PictureBox::pictureChanged()
         update();
 }
 
+// At the next turn of the event loop: a handler that shows a box may give it its new picture
+// next (the detail view does), and the picture it held until then need not decode.
 void PictureBox::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    prepareDrawingIfShown();
+    QMetaObject::invokeMethod(this, &PictureBox::prepareDrawingIfShown, Qt::QueuedConnection);
 }
 
 void PictureBox::prepareDrawingIfShown()
