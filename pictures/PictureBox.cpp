@@ -12,9 +12,10 @@ PictureBox::PaintErrorSink& paintErrorSink()
     return sink;
 }
 
+// A box with no area covers nothing: it may be given its size only after its picture.
 bool covers(const QRect& drawn, QSize box)
 {
-    return drawn.left() <= 0 && drawn.top() <= 0 && drawn.x() + drawn.width() >= box.width()
+    return !box.isEmpty() && drawn.left() <= 0 && drawn.top() <= 0 && drawn.x() + drawn.width() >= box.width()
         && drawn.y() + drawn.height() >= box.height();
 }
 

@@ -18,8 +18,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool typeAhead(const QKeyEvent& event);
     bool searchFor(const QString& prefix);
 
     QString prefix_;

@@ -29,6 +29,7 @@ void showErrorBox(const std::string& title, const std::string& message)
     }
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText); // paths and messages are never markup
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -22,10 +22,17 @@ Form::Form()
                            | Qt::WindowCloseButtonHint)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Which button is the active one follows the focus; the default buttons show it.
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this] {
+        for (QAbstractButton* button : defaultButtons_)
+            button->update();
+    });
 }
 
+// Closing while the controls are being destroyed moves the focus once more.
 Form::~Form()
 {
+    disconnect(focusFollower_);
     Application::instance().formDestroyed(*this);
 }
 
@@ -52,23 +59,47 @@ void Form::addDefaultButton(QAbstractButton& button)
     defaultButtons_.push_back(&button);
     if (auto* pushButton = qobject_cast<QPushButton*>(&button))
         pushButton->setDefault(true);
+    button.installEventFilter(this);
 }
 
 void Form::moveFocusWithArrows(QWidget& control)
 {
+    arrowControls_.push_back(&control);
     control.installEventFilter(this);
 }
 
+namespace {
+
+bool isEnter(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool withoutModifiers(const QKeyEvent& event)
+{
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+// A focused button would take Enter itself, held modifiers or not; the window's rule decides.
 bool Form::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
+    if (isEnter(keyEvent)) {
+        if (withoutModifiers(keyEvent))
+            pressEnter();
+        return true;
+    }
+    const int key = keyEvent.key();
     const bool backward = key == Qt::Key_Left || key == Qt::Key_Up;
     const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
-    if (!backward && !forward)
+    auto* control = static_cast<QWidget*>(watched);
+    if ((!backward && !forward) || std::ranges::find(arrowControls_, control) == arrowControls_.end())
         return QWidget::eventFilter(watched, event);
-    moveFocusAmongSiblings(*static_cast<QWidget*>(watched), forward);
+    moveFocusAmongSiblings(*control, forward);
     return true;
 }
 
@@ -132,32 +163,68 @@ std::string Form::caption() const
     return windowTitle().toStdString();
 }
 
+void Form::focusNoControl()
+{
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool Form::focusOnNoControl() const
+{
+    return !focusWidget() || focusWidget() == this;
+}
+
+void Form::releaseFocusFrom(const QWidget& control)
+{
+    QWidget* focused = focusWidget();
+    if (focused && (focused == &control || control.isAncestorOf(focused)))
+        focusNoControl();
+}
+
+void Form::setControlEnabled(QWidget& control, bool enabled)
+{
+    if (!enabled)
+        releaseFocusFrom(control);
+    control.setEnabled(enabled);
+}
+
+FormState Form::formState() const
+{
+    return isMinimized() ? FormState::Minimized : state_;
+}
+
+// The window manager may have minimised the window; showing it again undoes that.
+void Form::restoreFromMinimised()
+{
+    if (isVisible())
+        showNormal();
+    else
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
 // Maximising covers the screen's available area at once, so the outer size read right after is
 // already the new one, with or without a window manager.
 void Form::setFormState(FormState state)
 {
+    if (state == formState())
+        return;
+    if (isMinimized())
+        restoreFromMinimised();
+    if (state == FormState::Minimized) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        return;
+    }
     if (state == state_)
         return;
     if (state_ == FormState::Normal)
         normalGeometry_ = geometry();
-    if (state_ == FormState::Minimized && isVisible())
-        showNormal();
     state_ = state;
-    switch (state) {
-    case FormState::Maximized: {
+    if (state == FormState::Maximized) {
         const QRect area = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
         move(area.topLeft());
         setOuterSize(area.width(), area.height());
-        break;
-    }
-    case FormState::Normal:
+    } else {
         setClientSize(normalGeometry_.width(), normalGeometry_.height());
         move(normalGeometry_.topLeft() - (geometry().topLeft() - frameGeometry().topLeft()));
-        break;
-    case FormState::Minimized:
-        if (isVisible())
-            showMinimized();
-        break;
     }
 }
 
@@ -298,10 +365,9 @@ bool Form::event(QEvent* event)
 
 void Form::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
-    if (enter && held == Qt::NoModifier) {
-        pressEnter();
+    if (isEnter(*event)) {
+        if (withoutModifiers(*event))
+            pressEnter();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -43,13 +43,24 @@ public:
     void reveal();
     void hideForm();
 
-    FormState formState() const { return state_; }
+    // The window state as on screen: the window manager may have minimised the window.
+    FormState formState() const;
     void setFormState(FormState state);
     int outerWidth() const;
     int outerHeight() const;
     void setOuterSize(int width, int height);
     void setCaption(const std::string& caption);
     std::string caption() const;
+
+    // Leaves no control with the focus, as when the focused one is hidden or disabled: the
+    // window itself takes the keys, so Enter presses the default button.
+    void focusNoControl();
+    bool focusOnNoControl() const;
+    // Takes the focus off the control or any control inside it, before it is hidden.
+    void releaseFocusFrom(const QWidget& control);
+    // Disabling the control that has the focus leaves no control with the focus; the toolkit
+    // would hand it on to the next control.
+    void setControlEnabled(QWidget& control, bool enabled);
 
     // Runs the window's modal loop; it carries on while the window is hidden and ends when a
     // modal result is set or the program is terminated.
@@ -86,17 +97,20 @@ private:
     void runCloseStep();
     std::vector<QPointer<QWidget>> disableVisibleWindows();
     void pressEnter();
+    void restoreFromMinimised();
     static void moveFocusAmongSiblings(QWidget& from, bool forward);
 
     bool visibleFromLayout_ = false;
     bool shownBefore_ = false;
     bool centreWhenFrameKnown_ = false;
     bool inModalLoop_ = false;
-    FormState state_ = FormState::Normal;
+    FormState state_ = FormState::Normal; // normal or maximised; minimised is read off the screen
     QRect normalGeometry_;
     ModalResult modalResult_ = ModalResult::None;
     QEventLoop* modalLoop_ = nullptr;
     std::vector<QAbstractButton*> defaultButtons_;
+    std::vector<QWidget*> arrowControls_;
+    QMetaObject::Connection focusFollower_;
 };
 
 } // namespace ui

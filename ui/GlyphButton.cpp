@@ -1,5 +1,7 @@
 #include "GlyphButton.h"
 
+#include "PushButton.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -13,20 +15,10 @@ GlyphButton::GlyphButton(const QString& caption, QWidget* parent, const QColor& 
     setAutoDefault(false);
 }
 
-// A focused push button is the active one; while the focus is on a control that is no push
-// button, the window's default buttons are.
-bool GlyphButton::isActiveButton() const
-{
-    if (hasFocus())
-        return true;
-    const QWidget* focused = window()->focusWidget();
-    return isDefault() && !(focused && focused->inherits("QPushButton"));
-}
-
 void GlyphButton::drawFace(QPainter& painter, QRect& face) const
 {
     const QPalette& colours = palette();
-    if (isActiveButton()) {
+    if (isActiveButton(*this)) {
         painter.setPen(colours.color(QPalette::Shadow));
         painter.drawRect(face.adjusted(0, 0, -1, -1));
         face.adjust(1, 1, -1, -1);
@@ -61,7 +53,7 @@ void GlyphButton::paintEvent(QPaintEvent*)
     QRect face = rect();
     drawFace(painter, face);
     drawCaption(painter, face);
-    if (isActiveButton() && hasFocus()) {
+    if (isActiveButton(*this) && hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(4, 4, -4, -4);

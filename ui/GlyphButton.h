@@ -18,7 +18,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool isActiveButton() const;
     void drawFace(QPainter& painter, QRect& face) const;
     void drawCaption(QPainter& painter, const QRect& face) const;
 

@@ -30,6 +30,8 @@ QIcon applicationIcon()
 void setUpWindowSystem(Application& application)
 {
     QApplication::setStyle(QStyleFactory::create("Windows"));
+    // Links the windows to the desktop entry, where the window system asks (Wayland).
+    QGuiApplication::setDesktopFileName("zorvenka");
     QApplication::setWindowIcon(applicationIcon());
     const QScreen* screen = QGuiApplication::primaryScreen();
     pictures::setUpPictureSupport(screen ? screen->depth() : 24);

@@ -45,9 +45,16 @@ void QuizWindowControls::setVisible(Control control, bool visible)
     widget(control).setVisible(visible);
 }
 
+// Marking an answer disables the answer control that has the focus: no control keeps it, so
+// only Enter goes on. The next question gives it back to the answer control on show, so the
+// next answer is typed straight in.
 void QuizWindowControls::setEnabled(Control control, bool enabled)
 {
-    widget(control).setEnabled(enabled);
+    QWidget& target = widget(control);
+    form_.setControlEnabled(target, enabled);
+    const bool answerControl = control == Control::Edit1 || control == Control::ComboBox1;
+    if (enabled && answerControl && !target.isHidden() && form_.focusOnNoControl())
+        target.setFocus(Qt::OtherFocusReason);
 }
 
 std::string QuizWindowControls::text(Control control) const

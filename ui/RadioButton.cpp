@@ -9,4 +9,9 @@ RadioButton::RadioButton(const QString& text, QWidget* parent) : QRadioButton(te
             [this](bool checked) { setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
 }
 
+bool RadioButton::hitButton(const QPoint& position) const
+{
+    return rect().contains(position);
+}
+
 } // namespace ui

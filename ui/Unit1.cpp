@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "GlyphButton.h"
 #include "GroupBox.h"
+#include "AnswerEdit.h"
 #include "AnswerList.h"
 #include "Label.h"
 #include "QuizWindowControls.h"
@@ -88,6 +89,7 @@ void TForm1::createControls()
     createIntroPanel();
 
     Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 5 % early
     Timer1->setInterval(5000);
     Timer1->start();
 }
@@ -95,7 +97,7 @@ void TForm1::createControls()
 // The typed answer has a flat one-pixel border; the picked one a sunken edge in the panel's yellow.
 void TForm1::createAnswerControls()
 {
-    Edit1 = new QLineEdit(this);
+    Edit1 = new AnswerEdit(this);
     Edit1->setGeometry(787, 32, 169, 25);
     Edit1->setStyleSheet("QLineEdit { border: 1px solid black; background: white; color: black; padding: 0; }");
     Edit1->hide();

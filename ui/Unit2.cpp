@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "GroupBox.h"
 #include "Label.h"
+#include "PushButton.h"
 #include "RadioButton.h"
 #include "Unit1.h"
 
@@ -67,14 +68,14 @@ void TForm2::createControls()
     RadioButton1 = makeRadioButton(GroupBox1, {16, 32, 113, 17}, "Začátečník");
     RadioButton1->setChecked(true);
     RadioButton2 = makeRadioButton(GroupBox1, {16, 72, 113, 17}, "Pokročilý");
-    Button1 = makeButton<QPushButton>(GroupBox1, {248, 72, 75, 25}, "OK");
+    Button1 = makeButton<PushButton>(GroupBox1, {248, 72, 75, 25}, "OK");
     addDefaultButton(*Button1);
 
     GroupBox2 = new GroupBox(this, {24, 24, 337, 105}, quizFont(), Navy, Yellow, "        ");
     GroupBox2->hide();
     Label1 = new Label(GroupBox2, {24, 32}, resultFont(), Red, Yellow);
-    Button2 = makeButton<QPushButton>(GroupBox2, {248, 72, 75, 25}, "Konec");
-    Button3 = makeButton<QPushButton>(GroupBox2, {160, 72, 75, 25}, "Znovu");
+    Button2 = makeButton<PushButton>(GroupBox2, {248, 72, 75, 25}, "Konec");
+    Button3 = makeButton<PushButton>(GroupBox2, {160, 72, 75, 25}, "Znovu");
     addDefaultButton(*Button3);
     for (QWidget* control : std::initializer_list<QWidget*> {RadioButton1, RadioButton2, Button1, Button2, Button3})
         moveFocusWithArrows(*control);
@@ -107,9 +108,11 @@ void TForm2::Button2Click()
     Application::instance().terminate();
 }
 
-// "Znovu": back to the level choice; the next round is already prepared.
+// "Znovu": back to the level choice; the next round is already prepared. The focus does not
+// stay on the hidden button, so Enter presses "OK".
 void TForm2::Button3Click()
 {
+    releaseFocusFrom(*GroupBox2);
     GroupBox2->hide();
     GroupBox1->show();
 }
@@ -145,8 +148,9 @@ bool TForm2::inDetailView() const
     return GroupBox1->isHidden() && GroupBox2->isHidden();
 }
 
-// Hiding the level group would hand the focus on to "Konec"; with no control focused, Enter
-// presses the default button "Znovu".
+// No control has the focus, so Enter presses the default button "Znovu": hiding the level group
+// would hand the focus on to "Konec", and so would the window manager's activation to a window
+// without a focused control.
 void TForm2::showResultScreen()
 {
     showForm();
@@ -154,10 +158,9 @@ void TForm2::showResultScreen()
     Image1->resize(0, 0);
     Image1->hide();
     setOuterSize(392, 183);
+    focusNoControl();
     GroupBox1->hide();
     GroupBox2->show();
-    if (QWidget* focused = focusWidget())
-        focused->clearFocus();
     setCaption("Start page");
     showForm();
 }

@@ -1,0 +1,69 @@
+#include "DesktopRun.h"
+
+#include "ui/Application.h"
+#include "ui/GroupBox.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+#include "quiz/GrassTables.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QRadioButton>
+#include <QTest>
+
+using ui::Form1;
+using ui::Form2;
+
+int DesktopRun::run(const std::function<void()>& script)
+{
+    return ProgramRun::run([&] {
+        script();
+        ui::Application::instance().terminate();
+    });
+}
+
+bool DesktopRun::waitFor(const std::function<bool()>& condition)
+{
+    return QTest::qWaitFor(condition, 5000);
+}
+
+void DesktopRun::settle()
+{
+    QTest::qWait(250);
+}
+
+void DesktopRun::startQuiz(bool advanced)
+{
+    endIntro();
+    (advanced ? Form2->RadioButton2 : Form2->RadioButton1)->setChecked(true);
+    Form2->Button1->click();
+    ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow(); }));
+}
+
+void DesktopRun::answerAllButTheLast()
+{
+    while (ui::Quiz.QuestionNumber < static_cast<int>(quiz::ItemCount))
+        answer(true);
+}
+
+void DesktopRun::playToTheResultScreen()
+{
+    answerAllButTheLast();
+    answer(true);
+    ASSERT_TRUE(waitFor([] { return Form2->isActiveWindow() && Form2->GroupBox2->isVisible(); }));
+}
+
+QRgb DesktopRun::pixelOnScreen(const QWidget& widget, QPoint point)
+{
+    const QPoint onScreen = widget.mapToGlobal(point);
+    return QGuiApplication::primaryScreen()->grabWindow(0, onScreen.x(), onScreen.y(), 1, 1).toImage().pixel(0, 0);
+}
+
+QString DesktopRun::rightName()
+{
+    const std::string_view name = quiz::SpeciesNames[static_cast<std::size_t>(ui::Quiz.CurrentItem)];
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}

@@ -1,0 +1,119 @@
+#include "DesktopRun.h"
+
+#include "ui/Application.h"
+#include "ui/ErrorBox.h"
+#include "ui/GroupBox.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+#include "pictures/PictureBox.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+
+using ui::Form1;
+using ui::Form2;
+
+namespace {
+
+using WindowManagerTest = DesktopRun;
+
+bool openDetailView(XServer& x, const QWidget& photograph)
+{
+    x.click(photograph, {photograph.width() / 2, photograph.height() / 2});
+    return QTest::qWaitFor([] { return Form2->isActiveWindow() && Form2->caption() == "Detajl"; }, 5000);
+}
+
+TEST_F(WindowManagerTest, ADetailViewTheUserMinimisedComesBackOnTheNextClick)
+{
+    run([&] {
+        startQuiz(false);
+        ASSERT_TRUE(openDetailView(x, *Form1->Image1));
+        x.minimise(*Form2);
+        ASSERT_TRUE(waitFor([&] { return x.iconic(*Form2); }));
+        x.activate(*Form1); // the user picks the quiz window in the task bar
+        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow() && !Form2->isVisible(); }));
+
+        ASSERT_TRUE(openDetailView(x, *Form1->Image1));
+        EXPECT_FALSE(x.iconic(*Form2));
+        EXPECT_EQ(Form2->formState(), ui::FormState::Maximized);
+        EXPECT_EQ(Form2->outerWidth(), QGuiApplication::primaryScreen()->availableGeometry().width());
+        Form2->close();
+    });
+}
+
+// The photograph is narrow, so the detail view shows the window's yellow left and right of it.
+TEST_F(WindowManagerTest, AfterAFinishedRoundTheDetailViewShowsYellowBesideThePhotograph)
+{
+    writeFlatPhotograph(0, 0, {100, 400}, Qt::blue);
+    run([&] {
+        startQuiz(false);
+        playToTheResultScreen();
+        Form2->Button3->click();
+        Form2->Button1->click();
+        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow(); }));
+        ASSERT_TRUE(Form1->Image1->isVisible());
+        ASSERT_TRUE(openDetailView(x, *Form1->Image1));
+        settle();
+        EXPECT_EQ(pixelOnScreen(*Form2, {20, Form2->height() / 2}), qRgb(255, 255, 0));
+        EXPECT_EQ(pixelOnScreen(*Form2, {Form2->width() - 20, Form2->height() / 2}), qRgb(255, 255, 0));
+        EXPECT_GT(qBlue(pixelOnScreen(*Form2, {Form2->width() / 2 + 10, Form2->height() / 2})), 200);
+        Form2->close();
+    });
+}
+
+TEST_F(WindowManagerTest, TheWindowsOfferNoMaximiseButton)
+{
+    run([&] {
+        startQuiz(false);
+        for (const QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2)}) {
+            if (window == Form2)
+                Form2->showResultScreen();
+            ASSERT_TRUE(waitFor([&] { return !x.allowedActions(*window).empty(); }));
+            const std::vector<std::string> actions = x.allowedActions(*window);
+            for (const char* maximise : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
+                EXPECT_EQ(std::count(actions.begin(), actions.end(), maximise), 0) << maximise;
+            EXPECT_EQ(std::count(actions.begin(), actions.end(), "_NET_WM_ACTION_MINIMIZE"), 1);
+        }
+        Form2->close();
+    });
+}
+
+// A folder may be named like markup; the box shows the text as it is.
+TEST_F(WindowManagerTest, TheErrorBoxShowsItsTextAsPlainTextAndEnterClosesIt)
+{
+    ui::setErrorBoxRecorder({});
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(waitFor([] { return QApplication::activeModalWidget() && QApplication::activeWindow(); }));
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_NE(label, nullptr);
+        shown = label->text();
+        format = label->textFormat();
+        x.key("Return");
+    });
+    ui::showErrorBox("Zorvenka", "Cannot open file \"/tmp/<b>x</b>/0.jpg\"");
+    EXPECT_EQ(shown, "Cannot open file \"/tmp/<b>x</b>/0.jpg\"");
+    EXPECT_EQ(format, Qt::PlainText);
+}
+
+TEST_F(WindowManagerTest, TheWindowsNameTheirDesktopEntry)
+{
+    run([&] {
+        EXPECT_EQ(QGuiApplication::desktopFileName(), "zorvenka");
+        Form2->close();
+    });
+}
+
+} // namespace
