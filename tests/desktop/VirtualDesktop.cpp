@@ -2,8 +2,11 @@
 
 #include "XServer.h"
 
+#include <X11/Xlib.h>
+
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 #include <csignal>
@@ -88,14 +91,45 @@ void VirtualDesktop::startServer()
     ::setenv("DISPLAY", (":" + number).c_str(), 1);
 }
 
+namespace {
+
+// Waits until the condition holds, up to ten seconds.
+bool waitUntil(const std::function<bool()>& condition)
+{
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+bool serverAcceptsClients()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display)
+        XCloseDisplay(display);
+    return display != nullptr;
+}
+
+} // namespace
+
+// The window manager announces itself on the root window once it manages the screen. Now and
+// then it fails to connect to a server that has just started; it is started again then.
 void VirtualDesktop::startWindowManager(const std::string& config)
 {
-    windowManager_ = spawn({"openbox", "--config-file", config});
-    // The window manager announces itself on the root window once it manages the screen.
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        if (XServer().windowManagerRunning())
+    if (!waitUntil(serverAcceptsClients))
+        throw std::runtime_error("the virtual X server takes no clients");
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        windowManager_ = spawn({"openbox", "--config-file", config});
+        const pid_t started = windowManager_;
+        bool ended = false;
+        if (waitUntil([&] { return XServer().windowManagerRunning() || (ended = ::waitpid(started, nullptr, WNOHANG) == started); })
+            && !ended)
             return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (!ended)
+            stop(windowManager_);
+        windowManager_ = -1;
     }
     throw std::runtime_error("the window manager did not start");
 }
