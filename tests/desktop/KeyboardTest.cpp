@@ -6,6 +6,7 @@
 #include "ui/Unit2.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,6 +97,7 @@ TEST_F(KeyboardTest, EnterWithAModifierPressesNoButton)
         EXPECT_TRUE(waitFor([] { return Form1->isVisible(); }));
 
         endIntro();
+        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow() && Form1->ComboBox1->hasFocus(); }));
         x.key("Tab"); // to the quiz window's "OK"
         ASSERT_TRUE(waitFor([] { return Form1->BitBtn1->hasFocus(); }));
         x.key("shift+Return");
