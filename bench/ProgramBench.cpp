@@ -8,10 +8,9 @@
 #include "pictures/Picture.h"
 #include "pictures/PictureBox.h"
 #include "pictures/Placement.h"
+#include "tests/ui/ProgramDriver.h"
 #include "ui/Application.h"
-#include "ui/ErrorBox.h"
 #include "ui/GroupBox.h"
-#include "ui/Program.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 
@@ -22,7 +21,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 
@@ -147,17 +145,10 @@ void startRound()
     settle();
 }
 
-// The intro ends with the first tick of the quiz window's timer; the run does not wait five
-// seconds for it, and the timer goes back to its own interval afterwards.
 void endIntro()
 {
-    bool ticked = false;
-    const auto connection = QObject::connect(ui::Form1->Timer1, &QTimer::timeout, [&] { ticked = true; });
-    const int interval = ui::Form1->Timer1->interval();
-    ui::Form1->Timer1->start(1);
-    processEventsUntil([&] { return ticked; });
-    QObject::disconnect(connection);
-    ui::Form1->Timer1->start(interval);
+    if (!programdriver::endIntro(60000))
+        fail("the intro did not end within a minute");
     settle();
 }
 
@@ -373,18 +364,6 @@ private:
     fs::path folder_;
 };
 
-// Events are also handled inside error boxes during start-up; the run waits for the start
-// page's modal loop.
-void runOnceTheStartPageIsUp(const std::function<void()>& run)
-{
-    QTimer::singleShot(0, [run] {
-        if (ui::Form2 && ui::Form2->inModalLoop())
-            run();
-        else
-            runOnceTheStartPageIsUp(run);
-    });
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -397,14 +376,14 @@ int main(int argc, char* argv[])
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    ui::setErrorBoxRecorder([](const std::string&, const std::string& text) { fail("error box: " + text); });
-    runOnceTheStartPageIsUp([] {
+    const auto benchmarks = [] {
         startRound();
         endIntro();
         benchmark::RunSpecifiedBenchmarks();
         ui::Application::instance().terminate();
-    });
-    const int status = ui::runProgram();
+    };
+    const int status = programdriver::runScripted(
+        benchmarks, [](const std::string&, const std::string& text) { fail("error box: " + text); });
     benchmark::Shutdown();
     return status;
 }

@@ -1,3 +1,5 @@
+include(GoogleTest)
+
 # What every test process gets under the sanitizers: leak checking, with leaks inside system
 # libraries (never ours) set aside, stack traces for undefined behaviour, and races in our code
 # as failures. Qt is not built with ThreadSanitizer, so its own memory traffic and its locks
@@ -9,18 +11,43 @@ set(ZORVENKA_SANITIZER_ENVIRONMENT
     "UBSAN_OPTIONS=print_stacktrace=1"
     "TSAN_OPTIONS=ignore_noninstrumented_modules=1:halt_on_error=1:second_deadlock_stack=1")
 
-# zorvenka_add_test(NAME name SOURCES a.cpp ... LIBS lib ... [QT])
-# One test program per call, registered with CTest. QT tests run on the offscreen platform
-# so they need no display.
+# zorvenka_add_test(NAME name SOURCES a.cpp ... LIBS lib ... [QT] [DESKTOP] [TIMEOUT seconds]
+#                   [ENVIRONMENT var=value ...] [LABELS label ...])
+# One test program per call. CTest runs each of its cases as a test of its own, named
+# <name>.<suite>.<case>, so a failure names its case, and ends a case that outlives its
+# TIMEOUT (60 s unless given). They run on the offscreen platform, so they need no display.
+# A DESKTOP program starts a virtual desktop of its own, which takes seconds: it runs whole, as
+# one test, alone. ENVIRONMENT comes after the common variables and overrides them.
 function(zorvenka_add_test)
-  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT;DESKTOP" "NAME;TIMEOUT" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 60)
+  endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   if(T_QT)
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
   endif()
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ZORVENKA_SANITIZER_ENVIRONMENT}"
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set(environment ${ZORVENKA_SANITIZER_ENVIRONMENT} ${T_ENVIRONMENT})
+  if(T_DESKTOP)
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${environment}" LABELS "${T_LABELS}"
+                         RUN_SERIAL TRUE TIMEOUT ${T_TIMEOUT} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    return()
+  endif()
+  list(PREPEND environment QT_QPA_PLATFORM=offscreen)
+  gtest_discover_tests(${T_NAME} TEST_PREFIX ${T_NAME}. DISCOVERY_TIMEOUT 60
+                       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+
+  # The discovered cases exist only when CTest reads the list; their properties are set there,
+  # since a list-valued property would not survive being passed through gtest_discover_tests.
+  set(properties ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_properties.cmake)
+  file(WRITE ${properties}
+       "if(${T_NAME}_TESTS)\n"
+       "  set_tests_properties(\${${T_NAME}_TESTS} PROPERTIES\n"
+       "    ENVIRONMENT \"${environment}\"\n"
+       "    LABELS \"${T_LABELS}\"\n"
+       "    TIMEOUT ${T_TIMEOUT})\n"
+       "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
 endfunction()

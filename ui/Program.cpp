@@ -52,6 +52,8 @@ int runProgram()
     Form2 = nullptr;
     delete Form1;
     Form1 = nullptr;
+    // The sink reports through this run's application, which ends here.
+    pictures::PictureBox::setPaintErrorSink(nullptr);
     return 0;
 }
 

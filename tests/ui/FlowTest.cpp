@@ -257,6 +257,19 @@ TEST_F(FlowTest, TheTimerTicksWhileAnErrorBoxIsOpen)
     EXPECT_TRUE(introEndedDuringTheBox);
 }
 
+// What a run sets for the whole process goes with it: a picture that fails to draw after the
+// run has ended reports to no one, least of all to the ended program.
+TEST_F(FlowTest, APaintErrorAfterTheRunReachesNoEndedProgram)
+{
+    run([&] { Form2->close(); });
+    pictures::PictureBox box;
+    const unsigned char emptyJpeg[4] = {}; // stored with a count of no bytes
+    box.picture().readStoredData(pictures::GraphicKind::Jpeg, emptyJpeg);
+    box.grab();
+    QTest::qWait(50);
+    EXPECT_TRUE(errorBoxes.empty());
+}
+
 TEST_F(FlowTest, APhotographThatFailsAtItsFirstDrawingIsReportedOnceAfterThePainting)
 {
     { std::ofstream empty(photograph(0, 0)); }

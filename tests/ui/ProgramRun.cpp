@@ -1,9 +1,9 @@
 #include "ProgramRun.h"
 
-#include "ui/ErrorBox.h"
-#include "ui/Program.h"
+#include "ProgramDriver.h"
+
+#include "ui/Application.h"
 #include "ui/Unit1.h"
-#include "ui/Unit2.h"
 
 #include "quiz/GrassTables.h"
 
@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <unistd.h>
 
@@ -27,16 +26,10 @@ void ProgramRun::SetUp()
     fs::copy(fs::path(ZORVENKA_SOURCE_DIR) / "obr", folder_ / "obr", fs::copy_options::recursive);
     fs::current_path(folder_);
     ui::Quiz = {};
-    ui::setErrorBoxRecorder([this](const std::string& title, const std::string& text) {
-        errorBoxes.push_back({title, text});
-        if (onErrorBox)
-            onErrorBox();
-    });
 }
 
 void ProgramRun::TearDown()
 {
-    ui::setErrorBoxRecorder({});
     fs::current_path(previous_);
     fs::remove_all(folder_);
 }
@@ -45,22 +38,6 @@ fs::path ProgramRun::photograph(int folder, int item) const
 {
     return folder_ / "obr" / std::to_string(folder) / (std::to_string(item) + ".jpg");
 }
-
-namespace {
-
-// Events are also handled inside error boxes during start-up; the script waits for the start
-// page's modal loop.
-void runOnceTheStartPageIsUp(const std::function<void()>& script)
-{
-    QTimer::singleShot(0, [script] {
-        if (ui::Form2 && ui::Form2->inModalLoop())
-            script();
-        else
-            runOnceTheStartPageIsUp(script);
-    });
-}
-
-} // namespace
 
 void ProgramRun::writeFlatPhotograph(int folder, int item, QSize size, QColor colour) const
 {
@@ -71,8 +48,19 @@ void ProgramRun::writeFlatPhotograph(int folder, int item, QSize size, QColor co
 
 int ProgramRun::run(const std::function<void()>& script)
 {
-    runOnceTheStartPageIsUp(script);
-    return ui::runProgram();
+    const auto guardedScript = [&script] {
+        script();
+        // A fatal assertion returns from the script half-way, leaving the program waiting for
+        // a user: ending it makes the test fail instead of hang.
+        if (HasFatalFailure())
+            ui::Application::instance().terminate();
+    };
+    const auto recordErrorBox = [this](const std::string& title, const std::string& text) {
+        errorBoxes.push_back({title, text});
+        if (onErrorBox)
+            onErrorBox();
+    };
+    return programdriver::runScripted(guardedScript, recordErrorBox);
 }
 
 void ProgramRun::answer(bool right)
@@ -96,9 +84,5 @@ void ProgramRun::pressEnter()
 // The first tick of the quiz window's timer ends the intro; tests do not wait five seconds.
 void ProgramRun::endIntro()
 {
-    bool ticked = false;
-    const auto connection = QObject::connect(ui::Form1->Timer1, &QTimer::timeout, [&] { ticked = true; });
-    ui::Form1->Timer1->start(1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ticked; }, 5000));
-    QObject::disconnect(connection);
+    EXPECT_TRUE(programdriver::endIntro());
 }

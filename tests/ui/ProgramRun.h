@@ -28,7 +28,8 @@ inline void PrintTo(const QPoint& point, std::ostream* out)
 
 // Runs the whole program on the offscreen platform in a folder of its own with a copy of the
 // photographs, the error box replaced by a recorder. The script runs once the start page's
-// modal loop is up, and must end the program (or leave an end requested).
+// modal loop is up, and must end the program (or leave an end requested); a fatal assertion in
+// it ends the program.
 class ProgramRun : public ::testing::Test {
 public:
     // Answers the question on display, right or wrong, at the level the quiz window shows.
