@@ -86,7 +86,9 @@ TEST_F(KeyboardTest, EnterWithAModifierPressesNoButton)
     run([&] {
         endIntro();
         ASSERT_TRUE(waitFor([] { return Form2->RadioButton1->hasFocus(); }));
+        settle(); // the window manager may still be moving the activation after the intro ended
         x.key("Down");
+        ASSERT_TRUE(waitFor([] { return Form2->RadioButton2->hasFocus(); }));
         x.key("Down"); // to "OK"
         ASSERT_TRUE(waitFor([] { return Form2->Button1->hasFocus(); }));
         for (const char* combination : {"shift+Return", "ctrl+Return", "alt+Return", "shift+KP_Enter"})
