@@ -32,6 +32,14 @@ bool openDetailView(XServer& x, const QWidget& photograph)
     return QTest::qWaitFor([] { return Form2->isActiveWindow() && Form2->caption() == "Detajl"; }, 5000);
 }
 
+// The theme of the tests' window manager puts the maximise button second from the right of the
+// 20-pixel title bar, its middle 25 pixels left of the frame's right edge.
+void clickMaximiseButton(XServer& x, const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    x.click(window, window.mapFromGlobal(QPoint(frame.right() - 25, frame.top() + 10)));
+}
+
 TEST_F(WindowManagerTest, ADetailViewTheUserMinimisedComesBackOnTheNextClick)
 {
     run([&] {
@@ -71,11 +79,14 @@ TEST_F(WindowManagerTest, AfterAFinishedRoundTheDetailViewShowsYellowBesideThePh
     });
 }
 
+// Openbox draws its maximise button on every framed window, with the look of an active one
+// even where the window does not allow it; a click on it must leave the fixed windows as they
+// are. A window that may be resized shows that the click lands on the button.
 TEST_F(WindowManagerTest, TheWindowsOfferNoMaximiseButton)
 {
     run([&] {
         startQuiz(false);
-        for (const QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2)}) {
+        for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2)}) {
             if (window == Form2)
                 Form2->showResultScreen();
             ASSERT_TRUE(waitFor([&] { return !x.allowedActions(*window).empty(); }));
@@ -83,7 +94,22 @@ TEST_F(WindowManagerTest, TheWindowsOfferNoMaximiseButton)
             for (const char* maximise : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
                 EXPECT_EQ(std::count(actions.begin(), actions.end(), maximise), 0) << maximise;
             EXPECT_EQ(std::count(actions.begin(), actions.end(), "_NET_WM_ACTION_MINIMIZE"), 1);
+
+            settle(); // the window manager has framed and centred the window
+            const QRect frame = window->frameGeometry();
+            clickMaximiseButton(x, *window);
+            settle();
+            EXPECT_FALSE(window->isMaximized());
+            EXPECT_EQ(window->frameGeometry(), frame);
         }
+        QWidget resizable;
+        resizable.resize(300, 100);
+        resizable.show();
+        ASSERT_TRUE(waitFor([&] { return resizable.frameGeometry().top() < resizable.geometry().top(); }));
+        settle();
+        clickMaximiseButton(x, resizable);
+        EXPECT_TRUE(waitFor([&] { return resizable.isMaximized(); }));
+        resizable.close();
         Form2->close();
     });
 }
