@@ -1,26 +1,24 @@
 #pragma once
 
-#include <QPointer>
+#include "FormKeyboard.h"
+#include "ModalLoop.h"
+#include "WindowFrame.h"
+#include "WindowGeometry.h"
+
 #include <QWidget>
 
 #include <functional>
 #include <string>
-#include <vector>
-
-class QAbstractButton;
-class QEventLoop;
 
 namespace ui {
 
-enum class FormState { Normal, Minimized, Maximized };
-enum class ModalResult { None, Cancel };
 enum class CloseAction { None, Hide };
 
-// A top-level window of the program. It keeps what the program needs of a window beyond what
-// the toolkit gives as is: its own window state, a settable outer size (frame included),
-// centring on its first showing, the visibility its layout asks for (applied only after its
-// creation handler), close requests routed through its close handler, the modal loop, and
-// Enter for the default buttons.
+// A top-level window of the program: its event handlers, run through the application's
+// dispatch point; its showing, hiding and activation; the visibility its layout asks for
+// (applied only after its creation handler); and close requests routed through its close
+// handler. It composes what the program needs of a window beyond what the toolkit gives as is:
+// its frame and centring, its state and outer size, its modal loop and its keyboard rules.
 class Form : public QWidget {
     Q_OBJECT
 
@@ -35,6 +33,8 @@ public:
     virtual void FormActivate() {}
     virtual void FormClose(CloseAction& action) { (void)action; }
     bool visibleFromLayout() const { return visibleFromLayout_; }
+    // Asks the close handler whether the window may close.
+    bool closeAllowed();
 
     // Makes the window visible (centred the first time), brings it to the front and makes it
     // the active window.
@@ -43,30 +43,22 @@ public:
     void reveal();
     void hideForm();
 
-    // The window state as on screen: the window manager may have minimised the window.
-    FormState formState() const;
-    void setFormState(FormState state);
-    int outerWidth() const;
-    int outerHeight() const;
-    void setOuterSize(int width, int height);
+    FormState formState() const { return geometry_.state(); }
+    void setFormState(FormState state) { geometry_.setState(state); }
+    int outerWidth() const { return geometry_.outerSize().width(); }
+    int outerHeight() const { return geometry_.outerSize().height(); }
+    void setOuterSize(int width, int height) { geometry_.setOuterSize(width, height); }
     void setCaption(const std::string& caption);
     std::string caption() const;
 
-    // Leaves no control with the focus, as when the focused one is hidden or disabled: the
-    // window itself takes the keys, so Enter presses the default button.
-    void focusNoControl();
-    bool focusOnNoControl() const;
-    // Takes the focus off the control or any control inside it, before it is hidden.
-    void releaseFocusFrom(const QWidget& control);
-    // Disabling the control that has the focus leaves no control with the focus; the toolkit
-    // would hand it on to the next control.
-    void setControlEnabled(QWidget& control, bool enabled);
+    void focusNoControl() { keyboard_.focusNoControl(); }
+    bool focusOnNoControl() const { return keyboard_.focusOnNoControl(); }
+    void releaseFocusFrom(const QWidget& control) { keyboard_.releaseFocusFrom(control); }
+    void setControlEnabled(QWidget& control, bool enabled) { keyboard_.setControlEnabled(control, enabled); }
 
-    // Runs the window's modal loop; it carries on while the window is hidden and ends when a
-    // modal result is set or the program is terminated.
-    ModalResult showModal();
-    bool inModalLoop() const { return inModalLoop_; }
-    void setModalResult(ModalResult result);
+    ModalResult showModal() { return modalLoop_.run(); }
+    bool inModalLoop() const { return modalLoop_.running(); }
+    void setModalResult(ModalResult result) { modalLoop_.setResult(result); }
 
 protected:
     // Runs a handler through the application's single dispatch point whenever the signal fires.
@@ -78,39 +70,21 @@ protected:
     static void dispatchHandler(const std::function<void()>& handler);
 
     void setVisibleFromLayout(bool visible) { visibleFromLayout_ = visible; }
-    void setClientSize(int width, int height);
+    void setClientSize(int width, int height) { geometry_.setClientSize(width, height); }
     void setBackground(const QColor& colour);
-    // A button that Enter presses while the focus is on no push button.
-    void addDefaultButton(QAbstractButton& button);
-    // The arrow keys move the focus from this control to the previous or next control of its
-    // parent, for controls that do not use the arrow keys themselves.
-    void moveFocusWithArrows(QWidget& control);
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void addDefaultButton(QAbstractButton& button) { keyboard_.addDefaultButton(button); }
+    void moveFocusWithArrows(QWidget& control) { keyboard_.moveFocusWithArrows(control); }
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void centreOnScreen();
-    QSize frameExtra() const;
-    void runCloseStep();
-    std::vector<QPointer<QWidget>> disableVisibleWindows();
-    void pressEnter();
-    void restoreFromMinimised();
-    static void moveFocusAmongSiblings(QWidget& from, bool forward);
-
     bool visibleFromLayout_ = false;
-    bool shownBefore_ = false;
-    bool centreWhenFrameKnown_ = false;
-    bool inModalLoop_ = false;
-    FormState state_ = FormState::Normal; // normal or maximised; minimised is read off the screen
-    QRect normalGeometry_;
-    ModalResult modalResult_ = ModalResult::None;
-    QEventLoop* modalLoop_ = nullptr;
-    std::vector<QAbstractButton*> defaultButtons_;
-    std::vector<QWidget*> arrowControls_;
-    QMetaObject::Connection focusFollower_;
+    WindowFrame frame_ {*this};
+    WindowGeometry geometry_ {*this, frame_};
+    FormKeyboard keyboard_ {*this};
+    ModalLoop modalLoop_ {*this};
 };
 
 } // namespace ui

@@ -103,27 +103,27 @@ void QuizWindowControls::hideQuizWindow()
 
 void QuizWindowControls::hideStartPage()
 {
-    Form2->hideForm();
+    startPage_->hideForm();
 }
 
 bool QuizWindowControls::beginnerChecked() const
 {
-    return Form2->RadioButton1->isChecked();
+    return startPage_->RadioButton1->isChecked();
 }
 
 bool QuizWindowControls::advancedChecked() const
 {
-    return Form2->RadioButton2->isChecked();
+    return startPage_->RadioButton2->isChecked();
 }
 
 void QuizWindowControls::showResultScreen()
 {
-    Form2->showResultScreen();
+    startPage_->showResultScreen();
 }
 
 void QuizWindowControls::setResultLine(const std::string& text)
 {
-    Form2->Label1->setText(text);
+    startPage_->Label1->setText(text);
 }
 
 } // namespace ui

@@ -11,12 +11,14 @@ class PictureBox;
 namespace ui {
 
 class TForm1;
+class TForm2;
 
 // The question cycle's view of the two windows: the quiz window's controls by name, and what
-// the cycle does to the start page window.
+// the cycle does to the start page window. The quiz window's creation handler runs before the
+// start page window exists, so the adapter is given the place that will hold it.
 class QuizWindowControls : public quiz::QuizWindow {
 public:
-    explicit QuizWindowControls(TForm1& form) : form_(form) {}
+    QuizWindowControls(TForm1& form, TForm2* const& startPage) : form_(form), startPage_(startPage) {}
 
     void setVisible(quiz::Control control, bool visible) override;
     void setEnabled(quiz::Control control, bool enabled) override;
@@ -38,6 +40,7 @@ private:
     pictures::PictureBox& pictureBox(quiz::Control box) const;
 
     TForm1& form_;
+    TForm2* const& startPage_;
 };
 
 } // namespace ui

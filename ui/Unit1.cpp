@@ -42,7 +42,7 @@ Label* makeQuizLabel(QWidget* parent, QPoint position, const char* text = "")
 } // namespace
 
 TForm1::TForm1()
-    : controls_(std::make_unique<QuizWindowControls>(*this)),
+    : controls_(std::make_unique<QuizWindowControls>(*this, Form2)),
       cycle_(std::make_unique<quiz::QuestionCycle>(Quiz, *controls_, QuizRandom))
 {
 }
