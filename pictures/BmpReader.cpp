@@ -1,6 +1,7 @@
 #include "BmpReader.h"
 
 #include "ByteReader.h"
+#include "IndexedImage.h"
 #include "PictureSettings.h"
 #include "RunLengthPixels.h"
 #include "platform/Errors.h"
@@ -171,20 +172,20 @@ QImage newImage(const InfoHeader& header, const QList<QRgb>& colours)
     if (std::uint64_t(header.width) * std::uint64_t(height) > MaxImagePixels)
         throw platform::OutOfResourcesError();
 
-    QImage image(header.width, static_cast<int>(height),
-                 indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+    // Indexed pixels are colour 0 without being written, so the pixels a file never writes
+    // take no memory however large a size it claims.
+    QImage image = indexed ? newIndexedImage(header.width, static_cast<int>(height))
+                           : QImage(header.width, static_cast<int>(height), QImage::Format_RGB32);
     if (image.isNull())
         throw platform::OutOfResourcesError();
-    if (indexed) {
+    if (indexed)
         image.setColorTable(fullColourTable(colours));
-        image.fill(0);
-    } else {
+    else
         image.fill(qRgb(0, 0, 0));
-    }
     return image;
 }
 
-// Rows the data does not reach stay black.
+// Rows the data does not reach stay black (colour 0 in an indexed image).
 QImage buildImage(const InfoHeader& header, const QList<QRgb>& colours, const Masks& masks,
                   std::span<const unsigned char> pixels)
 {

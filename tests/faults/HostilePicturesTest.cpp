@@ -1,13 +1,17 @@
 // Pictures built to exhaust memory fail with the program's own error instead, before the memory
-// is taken.
+// is taken, or take memory only for what their bytes give.
 #include "tests/pictures/TestImages.h"
 
+#include "pictures/BitmapGraphic.h"
 #include "pictures/JpegGraphic.h"
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <fstream>
+#include <string>
 
 #include <unistd.h>
 
@@ -19,6 +23,28 @@ long residentMiB()
     long resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * (::sysconf(_SC_PAGESIZE) / 1024) / 1024;
+}
+
+// The process's peak resident size is set back to what it holds now, so that the next reading
+// gives the peak of one step; false where the system cannot do that.
+bool resetPeakResident()
+{
+    std::ofstream clearRefs("/proc/self/clear_refs");
+    clearRefs << "5" << std::flush;
+    return static_cast<bool>(clearRefs);
+}
+
+long peakResidentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string field; status >> field;) {
+        if (field == "VmHWM:") {
+            long kib = 0;
+            status >> kib;
+            return kib / 1024;
+        }
+    }
+    return 0;
 }
 
 // A progressive CMYK file claiming 16000 x 16000 pixels stays under the pixel cap, but libjpeg
@@ -35,6 +61,39 @@ TEST(HostilePictures, LibjpegsBuffersStayWithinItsMemoryLimit)
     EXPECT_EQ(testimages::messageOf<platform::OutOfResourcesError>([&] { testimages::drawOnce(graphic); }),
               "Out of system resources");
     EXPECT_LT(residentMiB() - before, 256);
+}
+
+// A file of a few bytes may claim a bitmap of 2^28 pixels, a size any picture may have. The
+// pixels its data never writes take no memory, neither when it is read nor when it is drawn
+// into a photograph box.
+TEST(HostilePictures, ABitmapOfFewBytesTakesMemoryOnlyForThePixelsItWrites)
+{
+    using testimages::bmpHeaders;
+    const testimages::Bytes blackAndWhite{0, 0, 0, 0, 255, 255, 255, 0};
+    testimages::Bytes runLength = bmpHeaders(16384, 16384, 8, 1, 2);
+    runLength.insert(runLength.end(), blackAndWhite.begin(), blackAndWhite.end());
+    runLength.insert(runLength.end(), {255, 1, 0, 1}); // 255 white pixels, the end
+    testimages::Bytes monochrome = bmpHeaders(16384, 16384, 1, 0, 2);
+    monochrome.insert(monochrome.end(), blackAndWhite.begin(), blackAndWhite.end());
+    monochrome.insert(monochrome.end(), 2048, 0xAA); // one row, every other pixel white
+    if (!resetPeakResident())
+        GTEST_SKIP() << "the peak resident size cannot be reset here";
+
+    for (const auto& bmp : {runLength, monochrome}) {
+        resetPeakResident();
+        const long before = residentMiB();
+        pictures::BitmapGraphic graphic;
+        graphic.readBytes(bmp);
+        QImage box(393, 480, QImage::Format_RGB32);
+        QPainter painter(&box);
+        graphic.draw(painter, box.rect());
+        painter.end();
+        EXPECT_EQ(graphic.image().pixelIndex(0, 16383), 1);
+        // A quarter of the 256 MiB: AddressSanitizer marks the block in its shadow, an eighth
+        // of its size.
+        EXPECT_LT(peakResidentMiB() - before, 64) << "a bitmap of " << graphic.image().sizeInBytes()
+                                                  << " bytes";
+    }
 }
 
 } // namespace

@@ -218,6 +218,8 @@ TEST(BmpReader, RunLengthFilesTakeEveryHeaderAndSizeThatOtherBitmapsTake)
     EXPECT_EQ(large.pixelIndex(255, 11999), 0);
 
     EXPECT_EQ(errorOf(runLengthBmp(70000, 70000, 8, {0, 1})), "Out of system resources");
+    // Within our cap, but a row wider than the toolkit takes: its pixel memory is given back.
+    EXPECT_EQ(errorOf(runLengthBmp(1 << 28, 1, 8, {0, 1})), "Out of system resources");
     // Run-length codes for the wrong depth.
     Bytes mismatched = bmpHeaders(4, 4, 4, 1);
     mismatched.resize(mismatched.size() + 16 * 4 + 2, 0);

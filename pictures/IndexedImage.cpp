@@ -1,0 +1,37 @@
+#include "IndexedImage.h"
+
+#include <cstdlib>
+#include <memory>
+
+namespace pictures {
+namespace {
+
+void freePixels(void* pixels)
+{
+    std::free(pixels);
+}
+
+using PixelBlock = std::unique_ptr<uchar, decltype(&freePixels)>;
+
+} // namespace
+
+QImage newIndexedImage(int width, int height)
+{
+    // Rows of whole 32-bit words, as the toolkit lays out the images it allocates itself.
+    const qsizetype bytesPerLine = (qsizetype{width} + 3) / 4 * 4;
+    // calloc, not malloc and a fill: large blocks come straight from the system as pages that
+    // read as zero, and the C library does not clear them again.
+    PixelBlock pixels(static_cast<uchar*>(std::calloc(static_cast<std::size_t>(height),
+                                                      static_cast<std::size_t>(bytesPerLine))),
+                      &freePixels);
+    if (!pixels)
+        return {};
+    QImage image(pixels.get(), width, height, bytesPerLine, QImage::Format_Indexed8, &freePixels,
+                 pixels.get());
+    // The image frees the pixels with its last copy; an image the toolkit refused never took them.
+    if (!image.isNull())
+        pixels.release();
+    return image;
+}
+
+} // namespace pictures
