@@ -1,9 +1,9 @@
 #include "BmpReader.h"
 
 #include "ByteReader.h"
-#include "IndexedImage.h"
 #include "PictureSettings.h"
 #include "RunLengthPixels.h"
+#include "ZeroedImage.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
@@ -134,19 +134,34 @@ void convertIndexedRow(const unsigned char* source, uchar* target, int width, in
     }
 }
 
-void convertColourRow(const unsigned char* source, QRgb* target, int width, int bits,
+QRgb colourPixel(const unsigned char* row, int x, int bits, const Masks& masks)
+{
+    if (bits == 24) {
+        const unsigned char* pixel = row + std::size_t(x) * 3;
+        return qRgb(pixel[2], pixel[1], pixel[0]);
+    }
+    const std::span<const unsigned char> at(row + std::size_t(x) * bits / 8, bits / 8);
+    const std::uint32_t pixel = bits == 16 ? uint16At(at, 0) : uint32At(at, 0);
+    return qRgb(channel(pixel, masks[0]), channel(pixel, masks[1]), channel(pixel, masks[2]));
+}
+
+// Into a 32-bit row, or into a 24-bit one, stored blue, green, red.
+void convertColourRow(const unsigned char* source, QImage& image, int y, int bits,
                       const Masks& masks)
 {
+    uchar* target = image.scanLine(y);
+    const bool packed = image.format() == QImage::Format_BGR888;
+    const int width = image.width();
     for (int x = 0; x < width; ++x) {
-        if (bits == 24) {
-            const unsigned char* pixel = source + 3 * x;
-            target[x] = qRgb(pixel[2], pixel[1], pixel[0]);
+        const QRgb colour = colourPixel(source, x, bits, masks);
+        if (!packed) {
+            reinterpret_cast<QRgb*>(target)[x] = colour;
             continue;
         }
-        const std::span<const unsigned char> at(source + x * bits / 8, bits / 8);
-        const std::uint32_t pixel = bits == 16 ? uint16At(at, 0) : uint32At(at, 0);
-        target[x] = qRgb(channel(pixel, masks[0]), channel(pixel, masks[1]),
-                         channel(pixel, masks[2]));
+        uchar* pixel = target + std::size_t(x) * 3;
+        pixel[0] = static_cast<uchar>(qBlue(colour));
+        pixel[1] = static_cast<uchar>(qGreen(colour));
+        pixel[2] = static_cast<uchar>(qRed(colour));
     }
 }
 
@@ -158,7 +173,21 @@ QList<QRgb> fullColourTable(QList<QRgb> colours)
     return colours;
 }
 
-QImage newImage(const InfoHeader& header, const QList<QRgb>& colours)
+// Pixels that no row of the data reaches must show black (colour 0 in an indexed image). In an
+// indexed and in a 24-bit image that is zero bytes, which take no memory until touched, so a
+// file claiming a huge size costs only what it writes. A colour picture whose data reaches every
+// row is all written and keeps 32-bit pixels: those are what the toolkit stretches with its own
+// sampling, which picks a neighbouring source pixel here and there for any other format.
+QImage allocatePixels(int width, int height, bool indexed, bool everyRowGiven)
+{
+    if (indexed)
+        return newZeroedImage(width, height, QImage::Format_Indexed8);
+    if (everyRowGiven)
+        return QImage(width, height, QImage::Format_RGB32);
+    return newZeroedImage(width, height, QImage::Format_BGR888);
+}
+
+QImage newImage(const InfoHeader& header, const QList<QRgb>& colours, bool everyRowGiven)
 {
     const int bits = header.bitsPerPixel;
     const bool indexed = bits == 1 || bits == 4 || bits == 8;
@@ -172,24 +201,26 @@ QImage newImage(const InfoHeader& header, const QList<QRgb>& colours)
     if (std::uint64_t(header.width) * std::uint64_t(height) > MaxImagePixels)
         throw platform::OutOfResourcesError();
 
-    // Indexed pixels are colour 0 without being written, so the pixels a file never writes
-    // take no memory however large a size it claims.
-    QImage image = indexed ? newIndexedImage(header.width, static_cast<int>(height))
-                           : QImage(header.width, static_cast<int>(height), QImage::Format_RGB32);
+    QImage image = allocatePixels(header.width, static_cast<int>(height), indexed, everyRowGiven);
     if (image.isNull())
         throw platform::OutOfResourcesError();
     if (indexed)
         image.setColorTable(fullColourTable(colours));
-    else
-        image.fill(qRgb(0, 0, 0));
     return image;
 }
 
-// Rows the data does not reach stay black (colour 0 in an indexed image).
+// Whether the data holds every row of the image (never for a header whose rows have no length).
+bool everyRowGiven(const InfoHeader& header, std::span<const unsigned char> pixels)
+{
+    const std::uint64_t stride = rowLength(header);
+    return stride > 0
+        && pixels.size() / stride >= std::uint64_t(std::abs(std::int64_t{header.height}));
+}
+
 QImage buildImage(const InfoHeader& header, const QList<QRgb>& colours, const Masks& masks,
                   std::span<const unsigned char> pixels)
 {
-    QImage image = newImage(header, colours);
+    QImage image = newImage(header, colours, everyRowGiven(header, pixels));
     const std::uint64_t stride = rowLength(header);
     const bool bottomUp = header.height > 0;
     for (int row = 0; row < image.height() && (row + 1) * stride <= pixels.size(); ++row) {
@@ -198,8 +229,7 @@ QImage buildImage(const InfoHeader& header, const QList<QRgb>& colours, const Ma
         if (image.format() == QImage::Format_Indexed8)
             convertIndexedRow(source, image.scanLine(y), image.width(), header.bitsPerPixel);
         else
-            convertColourRow(source, reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(),
-                             header.bitsPerPixel, masks);
+            convertColourRow(source, image, y, header.bitsPerPixel, masks);
     }
     return image;
 }
@@ -213,7 +243,7 @@ QImage decodeCompressed(const InfoHeader& header, const QList<QRgb>& colours,
     const bool rle4 = header.compression == RunLength4 && header.bitsPerPixel == 4;
     if (!rle8 && !rle4)
         failInvalid();
-    QImage image = newImage(header, colours);
+    QImage image = newImage(header, colours, false); // runs may skip any pixel
     decodeRunLength(pixels, header.bitsPerPixel, header.height > 0, image);
     return image;
 }

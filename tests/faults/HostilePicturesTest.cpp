@@ -65,7 +65,7 @@ TEST(HostilePictures, LibjpegsBuffersStayWithinItsMemoryLimit)
 
 // A file of a few bytes may claim a bitmap of 2^28 pixels, a size any picture may have. The
 // pixels its data never writes take no memory, neither when it is read nor when it is drawn
-// into a photograph box.
+// into a photograph box: indexed or colour, compressed or not.
 TEST(HostilePictures, ABitmapOfFewBytesTakesMemoryOnlyForThePixelsItWrites)
 {
     using testimages::bmpHeaders;
@@ -76,10 +76,12 @@ TEST(HostilePictures, ABitmapOfFewBytesTakesMemoryOnlyForThePixelsItWrites)
     testimages::Bytes monochrome = bmpHeaders(16384, 16384, 1, 0, 2);
     monochrome.insert(monochrome.end(), blackAndWhite.begin(), blackAndWhite.end());
     monochrome.insert(monochrome.end(), 2048, 0xAA); // one row, every other pixel white
+    testimages::Bytes colour = bmpHeaders(16384, 16384, 24);
+    colour.insert(colour.end(), 16384 * 3, 255); // one white row
     if (!resetPeakResident())
         GTEST_SKIP() << "the peak resident size cannot be reset here";
 
-    for (const auto& bmp : {runLength, monochrome}) {
+    for (const auto& bmp : {runLength, monochrome, colour}) {
         resetPeakResident();
         const long before = residentMiB();
         pictures::BitmapGraphic graphic;
@@ -88,7 +90,8 @@ TEST(HostilePictures, ABitmapOfFewBytesTakesMemoryOnlyForThePixelsItWrites)
         QPainter painter(&box);
         graphic.draw(painter, box.rect());
         painter.end();
-        EXPECT_EQ(graphic.image().pixelIndex(0, 16383), 1);
+        EXPECT_EQ(graphic.image().pixel(0, 16383), qRgb(255, 255, 255));
+        EXPECT_EQ(graphic.image().pixel(1, 16382), qRgb(0, 0, 0));
         // A quarter of the 256 MiB: AddressSanitizer marks the block in its shadow, an eighth
         // of its size.
         EXPECT_LT(peakResidentMiB() - before, 64) << "a bitmap of " << graphic.image().sizeInBytes()

@@ -96,6 +96,82 @@ TEST(BmpReader, LeavesRowsTheDataDoesNotReachBlack)
     EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
 }
 
+// A colour BMP of the image's pixels at 16 (five bits a channel), 24 or 32 bits per pixel.
+Bytes colourBmp(const QImage& image, int bitsPerPixel, bool topDown)
+{
+    Bytes bmp = bmpHeaders(image.width(), topDown ? -image.height() : image.height(), bitsPerPixel);
+    for (int row = 0; row < image.height(); ++row) {
+        const int y = topDown ? row : image.height() - 1 - row;
+        const std::size_t start = bmp.size();
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (bitsPerPixel == 32)
+                appendBgra(bmp, colour);
+            else if (bitsPerPixel == 24)
+                bmp.insert(bmp.end(), {static_cast<unsigned char>(colour.blue()),
+                                       static_cast<unsigned char>(colour.green()),
+                                       static_cast<unsigned char>(colour.red())});
+            else
+                appendUint16(bmp, static_cast<std::uint16_t>((colour.red() >> 3) << 10
+                                                             | (colour.green() >> 3) << 5
+                                                             | colour.blue() >> 3));
+        }
+        bmp.resize(start + (bmp.size() - start + 3) / 4 * 4, 0);
+    }
+    return bmp;
+}
+
+QImage stretched(const QImage& image, QSize size)
+{
+    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.drawImage(canvas.rect(), image);
+    painter.end();
+    return canvas;
+}
+
+// Drawn onto a transparent canvas, so black that is not opaque would show.
+TEST(BmpReader, ColourRowsTheDataDoesNotReachReadAndDrawAsOpaqueBlack)
+{
+    for (const int bits : {16, 24, 32}) {
+        for (const bool topDown : {false, true}) {
+            Bytes bmp = colourBmp(filledImage(3, 4, Qt::red), bits, topDown);
+            bmp.resize(bmp.size() - 2 * ((3 * bits + 31) / 32 * 4)); // the last two rows stored
+            const QImage image = readBmp(bmp);
+            const QImage canvas = stretched(image, QSize(6, 8));
+            for (int y = 0; y < 4; ++y) {
+                const bool given = topDown ? y < 2 : y >= 2;
+                const QRgb expected = given ? qRgb(255, 0, 0) : qRgb(0, 0, 0);
+                for (int x = 0; x < 3; ++x)
+                    EXPECT_EQ(image.pixel(x, y), expected) << bits << " bits, " << x << ", " << y;
+                for (int x = 0; x < 6; ++x)
+                    EXPECT_EQ(canvas.pixel(x, 2 * y + 1), expected)
+                        << bits << " bits, drawn at " << x << ", " << 2 * y + 1;
+            }
+        }
+    }
+}
+
+// The toolkit stretches 32-bit pixels with sampling of its own: the same pixels in any other
+// format land a source row or column off here and there (5 pixels of the wedge artwork, 181 ×
+// 269, stretched into its 496 × 585 box).
+TEST(BmpReader, ACompleteColourFileStretchesExactlyAsThirtyTwoBitPixels)
+{
+    QImage pattern(181, 269, QImage::Format_RGB32);
+    for (int y = 0; y < pattern.height(); ++y) {
+        for (int x = 0; x < pattern.width(); ++x)
+            pattern.setPixel(x, y, qRgb(x, y % 256, (7 * x + 3 * y) % 256));
+    }
+    const QImage expected = stretched(pattern, QSize(496, 585));
+    for (const int bits : {24, 32}) {
+        for (const bool topDown : {false, true})
+            EXPECT_EQ(stretched(readBmp(colourBmp(pattern, bits, topDown)), QSize(496, 585)),
+                      expected)
+                << bits << " bits, top-down " << topDown;
+    }
+}
+
 // Colour-table indices of an indexed image, top row first.
 using Indices = std::vector<std::vector<int>>;
 
