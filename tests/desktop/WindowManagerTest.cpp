@@ -138,12 +138,4 @@ TEST_F(WindowManagerTest, TheErrorBoxShowsItsTextAsPlainTextAndEnterClosesIt)
     EXPECT_EQ(format, Qt::PlainText);
 }
 
-TEST_F(WindowManagerTest, TheWindowsNameTheirDesktopEntry)
-{
-    run([&] {
-        EXPECT_EQ(QGuiApplication::desktopFileName(), "zorvenka");
-        Form2->close();
-    });
-}
-
 } // namespace
