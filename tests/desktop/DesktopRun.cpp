@@ -58,8 +58,8 @@ void DesktopRun::playToTheResultScreen()
 
 QRgb DesktopRun::pixelOnScreen(const QWidget& widget, QPoint point)
 {
-    const QPoint onScreen = widget.mapToGlobal(point);
-    return QGuiApplication::primaryScreen()->grabWindow(0, onScreen.x(), onScreen.y(), 1, 1).toImage().pixel(0, 0);
+    const QPoint at = x.onScreen(widget, point);
+    return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixel(0, 0);
 }
 
 QString DesktopRun::rightName()

@@ -27,7 +27,7 @@ protected:
     // Answers questions right, directly in the controls, up to the result screen.
     void playToTheResultScreen();
     // One pixel of the widget as the X server shows it.
-    static QRgb pixelOnScreen(const QWidget& widget, QPoint point);
+    QRgb pixelOnScreen(const QWidget& widget, QPoint point);
     // The name of the grass on display.
     static QString rightName();
 

@@ -41,7 +41,6 @@ TEST_F(KeyboardTest, EnterOnAFocusedKonecEndsTheProgram)
     run([&] {
         startQuiz(false);
         playToTheResultScreen();
-        settle();
         x.key("Tab");
         ASSERT_TRUE(waitFor([] { return QApplication::focusWidget() == Form2->Button2; }));
         x.key("Return");
@@ -86,7 +85,6 @@ TEST_F(KeyboardTest, EnterWithAModifierPressesNoButton)
     run([&] {
         endIntro();
         ASSERT_TRUE(waitFor([] { return Form2->RadioButton1->hasFocus(); }));
-        settle(); // the window manager may still be moving the activation after the intro ended
         x.key("Down");
         ASSERT_TRUE(waitFor([] { return Form2->RadioButton2->hasFocus(); }));
         x.key("Down"); // to "OK"

@@ -2,13 +2,9 @@
 
 #include "XServer.h"
 
-#include <X11/Xlib.h>
-
 #include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <stdexcept>
-#include <thread>
 #include <csignal>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -45,24 +41,24 @@ void stop(pid_t child)
     ::waitpid(child, nullptr, 0);
 }
 
+// Without reaping it, so that stop() still owns the process id.
+bool running(pid_t child)
+{
+    siginfo_t info {};
+    return ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+}
+
 } // namespace
 
-// Now and then a server that has just started drops its first clients; the whole desktop is
-// started again then.
 VirtualDesktop::VirtualDesktop(const std::string& windowManagerConfig)
 {
-    for (int attempt = 0;; ++attempt) {
-        try {
-            startServer();
-            startWindowManager(windowManagerConfig);
-            break;
-        } catch (const std::exception&) {
-            stop(windowManager_);
-            stop(server_);
-            windowManager_ = server_ = -1;
-            if (attempt == 2)
-                throw;
-        }
+    try {
+        startServer();
+        startWindowManager(windowManagerConfig);
+    } catch (...) {
+        stop(windowManager_);
+        stop(server_);
+        throw;
     }
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
 }
@@ -73,7 +69,9 @@ VirtualDesktop::~VirtualDesktop()
     stop(server_);
 }
 
-// The server picks a free display number itself and writes it to the pipe once it is ready.
+// The server picks a free display number itself and writes it to the pipe once it takes
+// clients. By default it would reset whenever its last client leaves, and drop a client that is
+// connecting just then, such as the window manager while a first look at the server ends.
 void VirtualDesktop::startServer()
 {
     int ready[2];
@@ -81,7 +79,7 @@ void VirtualDesktop::startServer()
         throw std::runtime_error("cannot make a pipe");
     try {
         server_ = spawn({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", "1280x1024x24",
-                         "-nolisten", "tcp"});
+                         "-nolisten", "tcp", "-noreset"});
     } catch (...) {
         ::close(ready[0]);
         ::close(ready[1]);
@@ -98,42 +96,16 @@ void VirtualDesktop::startServer()
     ::setenv("DISPLAY", (":" + number).c_str(), 1);
 }
 
-namespace {
-
-// Waits until the condition holds, up to ten seconds.
-bool waitUntil(const std::function<bool()>& condition)
-{
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
-}
-
-bool serverAcceptsClients()
-{
-    Display* display = XOpenDisplay(nullptr);
-    if (display)
-        XCloseDisplay(display);
-    return display != nullptr;
-}
-
-} // namespace
-
-// The window manager announces itself on the root window once it manages the screen.
+// Openbox names itself on the root window before it has read its configuration; it has started
+// once it answers requests.
 void VirtualDesktop::startWindowManager(const std::string& config)
 {
-    if (!waitUntil(serverAcceptsClients))
-        throw std::runtime_error("the virtual X server takes no clients");
     windowManager_ = spawn({"openbox", "--config-file", config});
-    const auto running = [] {
-        try {
-            return XServer().windowManagerRunning();
-        } catch (const std::runtime_error&) {
-            return false;
-        }
-    };
-    if (!waitUntil(running))
-        throw std::runtime_error("the window manager did not start");
+    XServer server;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (running(windowManager_) && std::chrono::steady_clock::now() < deadline) {
+        if (server.windowManagerAnswers(std::chrono::milliseconds(100)))
+            return;
+    }
+    throw std::runtime_error("the window manager did not start");
 }

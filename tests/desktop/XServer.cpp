@@ -8,6 +8,8 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <poll.h>
+
 #include <sstream>
 #include <stdexcept>
 
@@ -78,6 +80,7 @@ void XServer::pressKeycode(unsigned keycode, bool shifted)
 
 void XServer::key(const std::string& combination)
 {
+    waitForWindowManager();
     std::vector<unsigned> held;
     std::istringstream parts(combination);
     std::string part;
@@ -98,6 +101,7 @@ void XServer::key(const std::string& combination)
 
 void XServer::type(const QString& text)
 {
+    waitForWindowManager();
     for (const char32_t character : text.toUcs4()) {
         bool shifted = false;
         const unsigned code = keycodeFor(keysymForCharacter(character), shifted);
@@ -105,20 +109,36 @@ void XServer::type(const QString& text)
     }
 }
 
+// The server serves no other client meanwhile, so the window cannot move between the reading
+// of its place and the click.
 void XServer::click(const QWidget& widget, QPoint point)
 {
-    const QPoint onScreen = widget.mapToGlobal(point);
-    XTestFakeMotionEvent(display_, -1, onScreen.x(), onScreen.y(), CurrentTime);
+    waitForWindowManager();
+    XGrabServer(display_);
+    const QPoint at = onScreen(widget, point);
+    XTestFakeMotionEvent(display_, -1, at.x(), at.y(), CurrentTime);
     XTestFakeButtonEvent(display_, 1, True, CurrentTime);
     XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+    XUngrabServer(display_);
     XSync(display_, False);
 }
 
-void XServer::sendToRoot(const QWidget& window, const char* message, long first, long second)
+QPoint XServer::onScreen(const QWidget& widget, QPoint point)
+{
+    const QPoint inWindow = widget.mapTo(widget.window(), point);
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, windowOf(widget), DefaultRootWindow(display_), inWindow.x(), inWindow.y(), &x,
+                          &y, &child);
+    return {x, y};
+}
+
+void XServer::sendToRoot(unsigned long window, const char* message, long first, long second)
 {
     XEvent event {};
     event.xclient.type = ClientMessage;
-    event.xclient.window = windowOf(window);
+    event.xclient.window = window;
     event.xclient.message_type = XInternAtom(display_, message, False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = first;
@@ -130,13 +150,13 @@ void XServer::sendToRoot(const QWidget& window, const char* message, long first,
 
 void XServer::minimise(const QWidget& window)
 {
-    sendToRoot(window, "WM_CHANGE_STATE", IconicState, 0);
+    sendToRoot(windowOf(window), "WM_CHANGE_STATE", IconicState, 0);
 }
 
 // Source 2: the request comes from a pager or task bar, that is from the user.
 void XServer::activate(const QWidget& window)
 {
-    sendToRoot(window, "_NET_ACTIVE_WINDOW", 2, CurrentTime);
+    sendToRoot(windowOf(window), "_NET_ACTIVE_WINDOW", 2, CurrentTime);
 }
 
 // A property of 32-bit items (longs in Xlib's hands), empty when the window has none.
@@ -159,11 +179,6 @@ std::vector<unsigned long> XServer::property(unsigned long window, const char* n
     return items;
 }
 
-bool XServer::windowManagerRunning()
-{
-    return !property(DefaultRootWindow(display_), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
-}
-
 bool XServer::iconic(const QWidget& window)
 {
     const std::vector<unsigned long> state =
@@ -181,4 +196,36 @@ std::vector<std::string> XServer::allowedActions(const QWidget& window)
             XFree(name);
     }
     return names;
+}
+
+// The request: the frame extents a window of our own would get. The window manager answers by
+// setting them on that window.
+bool XServer::windowManagerAnswers(std::chrono::milliseconds timeout)
+{
+    const Window probe = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    XSelectInput(display_, probe, PropertyChangeMask);
+    sendToRoot(probe, "_NET_REQUEST_FRAME_EXTENTS", 0, 0);
+    const Atom extents = XInternAtom(display_, "_NET_FRAME_EXTENTS", False);
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    bool answered = false;
+    XEvent event;
+    while (!answered && std::chrono::steady_clock::now() < deadline) {
+        if (XCheckTypedWindowEvent(display_, probe, PropertyNotify, &event)) {
+            answered = event.xproperty.atom == extents;
+        } else {
+            pollfd connection {ConnectionNumber(display_), POLLIN, 0};
+            ::poll(&connection, 1, 10);
+        }
+    }
+    XDestroyWindow(display_, probe);
+    XSync(display_, False);
+    while (XCheckWindowEvent(display_, probe, PropertyChangeMask, &event)) {
+    }
+    return answered;
+}
+
+// A window manager that does not answer shows in the test's own waits that follow.
+void XServer::waitForWindowManager()
+{
+    windowManagerAnswers(std::chrono::seconds(5));
 }
