@@ -6,7 +6,9 @@ start_display() {
   local number
   for number in $(seq 90 140); do
     [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: by default the server resets when its last client leaves, which would drop the
+    # keyboard set below as soon as setxkbmap disconnects.
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     sleep 0.5
     if kill -0 $! 2>/dev/null; then
       export DISPLAY=":$number"
