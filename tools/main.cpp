@@ -5,7 +5,7 @@
 #include "ApplicationIcon.h"
 #include "Artwork.h"
 #include "ContactSheet.h"
-#include "JpegEncoder.h"
+#include "JpegWriter.h"
 #include "OutputFolder.h"
 #include "Photographs.h"
 #include "WedgeBitmap.h"
@@ -21,10 +21,16 @@ constexpr int ArtworkQuality = 85;
 constexpr int PhotographQuality = 80;
 constexpr int ContactSheetQuality = 88;
 
+// Baseline JFIF at 96 dots per inch, with Huffman tables made for each picture.
+std::vector<unsigned char> encodeJpeg(const QImage& image, int quality)
+{
+    return jpegwriter::encode(image, {.quality = quality, .optimiseCoding = true, .dotsPerInch = 96});
+}
+
 void writeArtwork(const artwork::OutputFolder& out)
 {
-    out.write("assets/background.jpg", artwork::encodeJpeg(artwork::backgroundPicture(), ArtworkQuality));
-    out.write("assets/intro.jpg", artwork::encodeJpeg(artwork::introPhotograph(), ArtworkQuality));
+    out.write("assets/background.jpg", encodeJpeg(artwork::backgroundPicture(), ArtworkQuality));
+    out.write("assets/intro.jpg", encodeJpeg(artwork::introPhotograph(), ArtworkQuality));
     out.write("assets/wedge.bmp", artwork::wedgeBitmap());
     out.write("assets/zorvenka.ico", artwork::applicationIcon());
 }
@@ -34,10 +40,10 @@ void writePhotographs(const artwork::OutputFolder& out)
     artwork::ContactSheet sheet;
     for (const artwork::Photograph& photograph : artwork::allPhotographs()) {
         const QImage image = photograph.draw();
-        out.write(photograph.path(), artwork::encodeJpeg(image, PhotographQuality));
+        out.write(photograph.path(), encodeJpeg(image, PhotographQuality));
         sheet.add(photograph, image);
     }
-    out.write("docs/contact-sheet.jpg", artwork::encodeJpeg(sheet.image(), ContactSheetQuality));
+    out.write("docs/contact-sheet.jpg", encodeJpeg(sheet.image(), ContactSheetQuality));
 }
 
 } // namespace

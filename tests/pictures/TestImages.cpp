@@ -2,80 +2,14 @@
 
 #include <QPainter>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
-#include <jpeglib.h>
-
 namespace testimages {
-namespace {
-
-void setInputColours(jpeg_compress_struct& cinfo, JpegColours colours)
-{
-    switch (colours) {
-    case JpegColours::Rgb:
-        cinfo.input_components = 3;
-        cinfo.in_color_space = JCS_RGB;
-        break;
-    case JpegColours::Grey:
-        cinfo.input_components = 1;
-        cinfo.in_color_space = JCS_GRAYSCALE;
-        break;
-    case JpegColours::AdobeCmyk:
-        cinfo.input_components = 4;
-        cinfo.in_color_space = JCS_CMYK;
-        break;
-    }
-}
-
-std::vector<JSAMPLE> sampleRow(const QImage& image, int y, JpegColours colours)
-{
-    std::vector<JSAMPLE> row;
-    for (int x = 0; x < image.width(); ++x) {
-        const QRgb pixel = image.pixel(x, y);
-        if (colours == JpegColours::Grey) {
-            row.push_back(static_cast<JSAMPLE>(qGray(pixel)));
-            continue;
-        }
-        row.insert(row.end(), {static_cast<JSAMPLE>(qRed(pixel)),
-                               static_cast<JSAMPLE>(qGreen(pixel)),
-                               static_cast<JSAMPLE>(qBlue(pixel))});
-        if (colours == JpegColours::AdobeCmyk)
-            row.push_back(255);
-    }
-    return row;
-}
-
-} // namespace
 
 Bytes encodeJpeg(const QImage& image, JpegColours colours, bool progressive)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr errors{};
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = static_cast<JDIMENSION>(image.width());
-    cinfo.image_height = static_cast<JDIMENSION>(image.height());
-    setInputColours(cinfo, colours);
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        std::vector<JSAMPLE> row = sampleRow(image, static_cast<int>(cinfo.next_scanline), colours);
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    Bytes bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
+    return jpegwriter::encode(image, {.quality = 95, .colours = colours, .progressive = progressive});
 }
 
 QImage filledImage(int width, int height, QColor top, QColor bottom)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pictures/Graphic.h"
+#include "tools/JpegWriter.h"
 
 #include <QColor>
 #include <QImage>
@@ -9,16 +10,15 @@
 #include <string>
 #include <vector>
 
-// Inputs for the picture tests, made here: JPEGs written by libjpeg's compressor, BMPs byte by
+// Inputs for the picture tests, made here: JPEGs by the repository's JPEG writer, BMPs byte by
 // byte, and files in a temporary folder.
 namespace testimages {
 
 using Bytes = std::vector<unsigned char>;
 
-enum class JpegColours { Rgb, Grey, AdobeCmyk };
+using JpegColours = jpegwriter::Colours;
 
-// A JPEG of the image's pixels; Grey stores their grey levels, AdobeCmyk inverted CMYK with
-// the colour in C, M and Y and no black.
+// A JPEG of the image's pixels at quality 95.
 Bytes encodeJpeg(const QImage& image, JpegColours colours = JpegColours::Rgb, bool progressive = false);
 
 // An image of one colour, or of two halves: the top in one colour, the bottom in the other.
