@@ -7,11 +7,8 @@ set -euo pipefail
 shopt -s inherit_errexit
 program=$(realpath "$1")
 
-source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
-begin_test
-prepare_run_folder "$work"
-before=$(tree_of "$work")
+begin_run_test
 
 # Succeeds when the middle of the window's client area has the colour of the photograph.
 shows_photograph() { # window folder item

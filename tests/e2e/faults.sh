@@ -8,7 +8,6 @@ program=$1
 photographs=$2
 box_logger=$3
 
-source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
 begin_test
 # The logger comes before the sanitizer runtime in a sanitizer build.
@@ -44,17 +43,19 @@ restore_photographs() {
   done
 }
 
-# Prints the id of a visible window titled like the program other than the quiz window, waiting
-# up to the given tenths of a second; fails when none comes.
-find_box() {
+# Prints the id of a visible window titled like the program other than the quiz window; fails
+# when there is none.
+box_beside() { # quiz window
   local id
-  for _ in $(seq "$2"); do
-    for id in $(windows_named "$title"); do
-      [[ $id != "$1" ]] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
+  for id in $(windows_named "$title"); do
+    [[ $id != "$1" ]] && { echo "$id"; return 0; }
   done
   return 1
+}
+
+# The same, waiting up to the given tenths of a second for the box to come.
+find_box() { # quiz window, tenths
+  poll "$2" box_beside "$1"
 }
 
 # The title and text of the newest box, tab-separated.

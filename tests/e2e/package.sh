@@ -10,7 +10,6 @@ shopt -s inherit_errexit
 build=$(realpath "$1")
 photographs=$(realpath "$2")
 
-source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
 begin_test
 

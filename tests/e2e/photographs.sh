@@ -7,10 +7,8 @@ set -euo pipefail
 shopt -s inherit_errexit
 program=$(realpath "$1")
 
-source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
-begin_test
-prepare_run_folder "$work"
+begin_run_test
 spoilt=$work/run/obr/2/0.jpg
 title=$(application_title "$program")
 

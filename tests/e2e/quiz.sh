@@ -1,6 +1,7 @@
-# Helpers that know Zorvenka's windows, sourced after x11.sh by the end-to-end tests: where the
-# controls are, test photographs whose colour names the item on display, and running the program
-# in a folder of its own whose every file the test can account for.
+# Helpers that know Zorvenka's windows, sourced by the end-to-end tests: where the controls are,
+# test photographs whose colour names the item on display, and running the program in a folder
+# of its own whose every file the test can account for. They build on the X11 helpers.
+source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
 
 # Every test starts so: a scratch folder that goes at the end with everything the test started,
 # and a virtual screen of its own.
@@ -8,6 +9,14 @@ begin_test() {
   work=$(mktemp -d)
   trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
   start_display
+}
+
+# A test that runs the program in a prepared folder (prepare_run_folder) starts so; `before`
+# holds the folder's tree as it began.
+begin_run_test() {
+  begin_test
+  prepare_run_folder "$work"
+  before=$(tree_of "$work")
 }
 
 # The right answer for each item.
@@ -82,14 +91,16 @@ item_on_display() {
   echo "$item"
 }
 
-# Waits until the quiz window shows an item other than the given one, and prints it.
-wait_for_item_other_than() { # window item
+# Prints the item the quiz window shows if it is one other than the given one; fails otherwise.
+item_other_than() { # window item
   local item
-  for _ in $(seq 100); do
-    item=$(item_on_display "$1")
-    if [[ -n "$item" && "$item" != "$2" ]]; then echo "$item"; return 0; fi
-    sleep 0.2
-  done
+  item=$(item_on_display "$1")
+  [[ -n "$item" && "$item" != "$2" ]] && echo "$item"
+}
+
+# Waits up to 20 s until the quiz window shows an item other than the given one, and prints it.
+wait_for_item_other_than() { # window item
+  poll 200 item_other_than "$1" "$2" && return 0
   if correction_shown "$1"; then
     echo "the quiz window shows a correction for item '$2'" >&2
   else
@@ -106,11 +117,11 @@ correction_shown() {
 # clipboard (Ctrl+A, Ctrl+C), waiting up to 2 s for the program to take the keys.
 edit_holds() { # window text
   xdotool key --clearmodifiers ctrl+a ctrl+c
-  for _ in $(seq 10); do
-    [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$2" ]] && return 0
-    sleep 0.2
-  done
-  return 1
+  poll 20 clipboard_holds "$2"
+}
+
+clipboard_holds() { # text
+  [[ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]]
 }
 
 # Types the answer into the edit (a click first: a focused button would take a typed space as a

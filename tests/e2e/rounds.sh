@@ -6,11 +6,8 @@ set -euo pipefail
 shopt -s inherit_errexit
 program=$(realpath "$1")
 
-source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
-begin_test
-prepare_run_folder "$work"
-before=$(tree_of "$work")
+begin_run_test
 start_program "$program" "$work"
 
 echo "-- a perfect round at the advanced level"

@@ -6,7 +6,6 @@ set -euo pipefail
 program=$1
 photographs=$2
 
-source "$(dirname "$0")/x11.sh"
 source "$(dirname "$0")/quiz.sh"
 begin_test
 title=$(application_title "$program")
