@@ -179,11 +179,10 @@ bool allocateImage(const jpeg_decompress_struct& cinfo, QImage& image) noexcept
     }
 }
 
-// Adobe applications write CMYK inverted (0 is full ink); others write it as is.
-void convertCmykRow(unsigned char* row, JDIMENSION width, bool inverted)
+// Turns a row of CMYK pixels into RGB32 in place; `ink` is what full ink reads as (see readRows).
+void convertCmykRow(unsigned char* row, JDIMENSION width, int ink)
 {
     for (JDIMENSION x = 0; x < width; ++x, row += 4) {
-        const int ink = inverted ? 0 : 255;
         const int c = row[0] ^ ink, m = row[1] ^ ink, y = row[2] ^ ink, k = row[3] ^ ink;
         const QRgb colour = qRgb(c * k / 255, m * k / 255, y * k / 255);
         *reinterpret_cast<QRgb*>(row) = colour;
@@ -194,6 +193,8 @@ void readRows(jpeg_decompress_struct& cinfo, unsigned char* firstRow, qsizetype 
 {
     const int rowsPerRead = std::min(cinfo.rec_outbuf_height, MaxRowsPerRead);
     const bool cmyk = cinfo.out_color_space == JCS_CMYK;
+    // Adobe applications write CMYK inverted (0 is full ink); others write it as is.
+    const int ink = cinfo.saw_Adobe_marker ? 0 : 255;
     JSAMPROW rows[MaxRowsPerRead];
     while (cinfo.output_scanline < cinfo.output_height) {
         const JDIMENSION first = cinfo.output_scanline;
@@ -203,7 +204,7 @@ void readRows(jpeg_decompress_struct& cinfo, unsigned char* firstRow, qsizetype 
             rows[i] = firstRow + (first + i) * rowStep;
         const JDIMENSION delivered = jpeg_read_scanlines(&cinfo, rows, count);
         for (JDIMENSION i = 0; cmyk && i < delivered; ++i)
-            convertCmykRow(rows[i], cinfo.output_width, cinfo.saw_Adobe_marker);
+            convertCmykRow(rows[i], cinfo.output_width, ink);
     }
 }
 
