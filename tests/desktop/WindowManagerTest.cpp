@@ -33,6 +33,14 @@ bool openDetailView(XServer& x, const QWidget& photograph)
     return QTest::qWaitFor([] { return Form2->isActiveWindow() && Form2->caption() == "Detajl"; }, 5000);
 }
 
+// Once the window manager has framed the window and Qt knows where the server shows it, a point
+// worked out from its frame lands where the server has it.
+bool placeKnown(XServer& x, const QWidget& window)
+{
+    const bool framed = window.frameGeometry().top() < window.geometry().top();
+    return framed && x.onScreen(window, {0, 0}) == window.mapToGlobal(QPoint(0, 0));
+}
+
 // The theme of the tests' window manager puts the maximise button second from the right of the
 // 20-pixel title bar, its middle 25 pixels left of the frame's right edge.
 void clickMaximiseButton(XServer& x, const QWidget& window)
@@ -108,7 +116,8 @@ TEST_F(WindowManagerTest, AfterAFinishedRoundTheDetailViewShowsYellowBesideThePh
 
 // Openbox draws its maximise button on every framed window, with the look of an active one
 // even where the window does not allow it; a click on it must leave the fixed windows as they
-// are. A window that may be resized shows that the click lands on the button.
+// are. A window that may be resized shows that the click lands on the button. (The program may
+// still centre a window whose frame it has just learnt, so only the size is compared.)
 TEST_F(WindowManagerTest, TheWindowsOfferNoMaximiseButton)
 {
     run([&] {
@@ -122,18 +131,17 @@ TEST_F(WindowManagerTest, TheWindowsOfferNoMaximiseButton)
                 EXPECT_EQ(std::count(actions.begin(), actions.end(), maximise), 0) << maximise;
             EXPECT_EQ(std::count(actions.begin(), actions.end(), "_NET_WM_ACTION_MINIMIZE"), 1);
 
-            settle(); // the window manager has framed and centred the window
-            const QRect frame = window->frameGeometry();
+            ASSERT_TRUE(waitFor([&] { return placeKnown(x, *window); }));
+            const QSize outerSize = window->frameGeometry().size();
             clickMaximiseButton(x, *window);
             settle();
             EXPECT_FALSE(window->isMaximized());
-            EXPECT_EQ(window->frameGeometry(), frame);
+            EXPECT_EQ(window->frameGeometry().size(), outerSize);
         }
         QWidget resizable;
         resizable.resize(300, 100);
         resizable.show();
-        ASSERT_TRUE(waitFor([&] { return resizable.frameGeometry().top() < resizable.geometry().top(); }));
-        settle();
+        ASSERT_TRUE(waitFor([&] { return placeKnown(x, resizable); }));
         clickMaximiseButton(x, resizable);
         EXPECT_TRUE(waitFor([&] { return resizable.isMaximized(); }));
         resizable.close();
