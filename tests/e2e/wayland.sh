@@ -20,22 +20,19 @@ trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Runs the command every tenth of a second until it succeeds, up to ten seconds.
-wait_until() {
-  for _ in $(seq 100); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  echo "gave up waiting for: $*" >&2
-  return 1
-}
+# The shared polling wait; nothing of the X server is started here.
+source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
 
 weston_log=$work/weston.log
 weston --backend=headless-backend.so --shell=desktop-shell.so --socket=wayland-zorvenka --no-config \
   --log="$weston_log" &
 # Weston listens on its socket before it loads the shell, so the shell's line in its log means
 # that clients can connect.
-wait_until grep -q "desktop-shell.so'" "$weston_log"
+if ! poll 100 grep -q "desktop-shell.so'" "$weston_log"; then
+  echo "Weston did not start; its log:" >&2
+  cat "$weston_log" >&2
+  exit 1
+fi
 
 mkdir "$work/run"
 ln -s "$photographs" "$work/run/obr"
@@ -45,7 +42,7 @@ client_log=$work/client.log
   exec ./quiz-under-test 2>"$client_log") &
 
 toplevel_named() { grep -Eq 'xdg_toplevel@[0-9]+\.set_app_id\("zorvenka"\)' "$client_log"; }
-if ! wait_until toplevel_named; then
+if ! poll 100 toplevel_named; then
   echo "no window sent the application id \"zorvenka\"; the ids it sent:" >&2
   grep -E 'set_app_id|Could not|Failed' "$client_log" >&2 || true
   exit 1
