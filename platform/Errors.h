@@ -26,6 +26,11 @@ public:
 class FileOpenError : public Error {
 public:
     using Error::Error;
+    // A photograph that cannot be opened: its absolute path and the system's words for why.
+    FileOpenError(const std::string& absolutePath, const std::string& systemText)
+        : Error("Cannot open file \"" + absolutePath + "\". " + systemText)
+    {
+    }
 };
 
 class StreamReadError : public Error {

@@ -9,9 +9,8 @@ namespace platform {
 // The largest file that is read whole; anything bigger is refused before memory is taken.
 inline constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
 
-// Turns a program path with backslash separators into the native form ("obr\0\7.jpg" becomes
-// "obr/0/7.jpg" on POSIX systems).
-std::string nativePath(const std::string& programPath);
+// Program paths are UTF-8 with backslash separators ("obr\0\7.jpg"), native on Windows and
+// turned into "obr/0/7.jpg" on POSIX systems.
 
 // The absolute native path: a relative path is expanded against the current directory and
 // "." and ".." components are resolved, as the messages show it to the user.

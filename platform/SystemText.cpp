@@ -1,13 +1,6 @@
 #include "SystemText.h"
 
-#include <cstring>
-
 namespace platform {
-
-std::string systemErrorText(int errorCode)
-{
-    return trimSystemText(std::strerror(errorCode));
-}
 
 std::string trimSystemText(std::string text)
 {

@@ -4,8 +4,9 @@
 
 namespace platform {
 
-// The operating system's own words for an error code, with trailing spaces, control characters
-// and full stops cut off.
+// The operating system's own words, in the user's language, for an error code (errno on POSIX
+// systems, GetLastError() on Windows), with trailing spaces, control characters and full stops
+// cut off.
 std::string systemErrorText(int errorCode);
 
 // The text with trailing spaces, control characters and full stops cut off.

@@ -1,7 +1,7 @@
-#include "Files.h"
+#include "platform/Files.h"
 
-#include "Errors.h"
-#include "SystemText.h"
+#include "platform/Errors.h"
+#include "platform/SystemText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,10 +13,17 @@
 namespace platform {
 namespace {
 
+// "obr\0\7.jpg" becomes "obr/0/7.jpg".
+std::string nativePath(const std::string& programPath)
+{
+    std::string path = programPath;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
 [[noreturn]] void failOpen(const std::string& programPath, int errorCode)
 {
-    throw FileOpenError("Cannot open file \"" + absolutePath(programPath) + "\". "
-                        + systemErrorText(errorCode));
+    throw FileOpenError(absolutePath(programPath), systemErrorText(errorCode));
 }
 
 // Closes the descriptor however the read ends.
@@ -49,13 +56,6 @@ std::size_t checkedSize(const std::string& programPath, int fd)
 }
 
 } // namespace
-
-std::string nativePath(const std::string& programPath)
-{
-    std::string path = programPath;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
 
 std::string absolutePath(const std::string& programPath)
 {

@@ -1,4 +1,4 @@
-#include "Memory.h"
+#include "platform/Memory.h"
 
 #include <cstdlib> // tells whether the C library is glibc
 
