@@ -11,15 +11,44 @@ set(ZORVENKA_SANITIZER_ENVIRONMENT
     "UBSAN_OPTIONS=print_stacktrace=1"
     "TSAN_OPTIONS=ignore_noninstrumented_modules=1:halt_on_error=1:second_deadlock_stack=1")
 
+# A screen of 3840 × 2160 device pixels for the offscreen platform: at every scale factor the
+# windows fit on it, as they do on a high-density screen.
+set(ZORVENKA_HIGH_DENSITY_SCREEN ${PROJECT_SOURCE_DIR}/tests/high-density-screen.json)
+
+# Registers the cases of a test program with CTest as <prefix><suite>.<case>, each run with the
+# environment and the time limit given; a filter (a GoogleTest one) picks the cases.
+function(zorvenka_discover_cases target prefix filter timeout labels)
+  set(environment ${ARGN})
+  string(MAKE_C_IDENTIFIER "${prefix}" list)
+  gtest_discover_tests(${target} TEST_PREFIX ${prefix} TEST_FILTER ${filter} TEST_LIST ${list}
+                       DISCOVERY_TIMEOUT 60 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+
+  # The discovered cases exist only when CTest reads the list; their properties are set there,
+  # since a list-valued property would not survive being passed through gtest_discover_tests.
+  set(properties ${CMAKE_CURRENT_BINARY_DIR}/${list}properties.cmake)
+  file(WRITE ${properties}
+       "if(${list})\n"
+       "  set_tests_properties(\${${list}} PROPERTIES\n"
+       "    ENVIRONMENT \"${environment}\"\n"
+       "    LABELS \"${labels}\"\n"
+       "    TIMEOUT ${timeout})\n"
+       "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
+endfunction()
+
 # zorvenka_add_test(NAME name SOURCES a.cpp ... LIBS lib ... [QT] [DESKTOP] [TIMEOUT seconds]
-#                   [ENVIRONMENT var=value ...] [LABELS label ...])
+#                   [ENVIRONMENT var=value ...] [LABELS label ...]
+#                   [SCALED cases SCALES factor ...])
 # One test program per call. CTest runs each of its cases as a test of its own, named
 # <name>.<suite>.<case>, so a failure names its case, and ends a case that outlives its
 # TIMEOUT (60 s unless given). They run on the offscreen platform, so they need no display.
+# The cases that SCALED picks (a GoogleTest filter) run once more at each of the SCALES (Qt's
+# QT_SCALE_FACTOR) on a high-density screen, named <name>@<factor>.<suite>.<case>; not in the
+# sanitizer builds, whose code is the same at every scale.
 # A DESKTOP program starts a virtual desktop of its own, which takes seconds: it runs whole, as
 # one test, alone. ENVIRONMENT comes after the common variables and overrides them.
 function(zorvenka_add_test)
-  cmake_parse_arguments(T "QT;DESKTOP" "NAME;TIMEOUT" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT;DESKTOP" "NAME;TIMEOUT;SCALED" "SOURCES;LIBS;ENVIRONMENT;LABELS;SCALES" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 60)
   endif()
@@ -35,19 +64,14 @@ function(zorvenka_add_test)
                          RUN_SERIAL TRUE TIMEOUT ${T_TIMEOUT} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     return()
   endif()
-  list(PREPEND environment QT_QPA_PLATFORM=offscreen)
-  gtest_discover_tests(${T_NAME} TEST_PREFIX ${T_NAME}. DISCOVERY_TIMEOUT 60
-                       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-
-  # The discovered cases exist only when CTest reads the list; their properties are set there,
-  # since a list-valued property would not survive being passed through gtest_discover_tests.
-  set(properties ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_properties.cmake)
-  file(WRITE ${properties}
-       "if(${T_NAME}_TESTS)\n"
-       "  set_tests_properties(\${${T_NAME}_TESTS} PROPERTIES\n"
-       "    ENVIRONMENT \"${environment}\"\n"
-       "    LABELS \"${T_LABELS}\"\n"
-       "    TIMEOUT ${T_TIMEOUT})\n"
-       "endif()\n")
-  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
+  zorvenka_discover_cases(${T_NAME} ${T_NAME}. "*" ${T_TIMEOUT} "${T_LABELS}"
+                          QT_QPA_PLATFORM=offscreen ${environment})
+  if(ZORVENKA_SANITIZE OR ZORVENKA_TSAN)
+    return()
+  endif()
+  foreach(factor IN LISTS T_SCALES)
+    zorvenka_discover_cases(${T_NAME} ${T_NAME}@${factor}. "${T_SCALED}" ${T_TIMEOUT} "${T_LABELS};scaled"
+                            QT_QPA_PLATFORM=offscreen:configfile=${ZORVENKA_HIGH_DENSITY_SCREEN}
+                            QT_SCALE_FACTOR=${factor} ${environment})
+  endforeach()
 endfunction()

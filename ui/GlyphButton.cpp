@@ -1,11 +1,11 @@
 #include "GlyphButton.h"
 
 #include "PushButton.h"
+#include "Shades.h"
 
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace ui {
 
@@ -19,18 +19,18 @@ void GlyphButton::drawFace(QPainter& painter, QRect& face) const
 {
     const QPalette& colours = palette();
     if (isActiveButton(*this)) {
-        painter.setPen(colours.color(QPalette::Shadow));
-        painter.drawRect(face.adjusted(0, 0, -1, -1));
+        fillOutline(painter, face, colours.color(QPalette::Shadow));
         face.adjust(1, 1, -1, -1);
     }
+    painter.fillRect(face, colours.color(QPalette::Button));
     if (isDown()) {
-        painter.setPen(colours.color(QPalette::Dark));
-        painter.setBrush(colours.color(QPalette::Button));
-        painter.drawRect(face.adjusted(0, 0, -1, -1));
-        painter.setBrush(Qt::NoBrush);
-    } else {
-        qDrawWinButton(&painter, face, colours, false, &colours.brush(QPalette::Button));
+        fillOutline(painter, face, colours.color(QPalette::Dark));
+        return;
     }
+    // The raised face: light above and left, shadow below and right, and one pixel further in
+    // the face colour and the dark one.
+    fillShades(painter, face, colours.color(QPalette::Light), colours.color(QPalette::Shadow));
+    fillShades(painter, face.adjusted(1, 1, -1, -1), colours.color(QPalette::Button), colours.color(QPalette::Dark));
 }
 
 void GlyphButton::drawCaption(QPainter& painter, const QRect& face) const

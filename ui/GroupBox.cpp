@@ -1,6 +1,7 @@
 #include "GroupBox.h"
 
 #include "Fonts.h"
+#include "Shades.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,24 +18,15 @@ GroupBox::GroupBox(QWidget* parent, const QRect& geometry, const QFont& font,
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// Both corners lie on the outline.
-void GroupBox::drawOutline(QPainter& painter, const QColor& colour, QPoint topLeft, QPoint bottomRight)
-{
-    painter.setPen(colour);
-    painter.drawLine(topLeft.x(), topLeft.y(), bottomRight.x(), topLeft.y());
-    painter.drawLine(topLeft.x(), bottomRight.y(), bottomRight.x(), bottomRight.y());
-    painter.drawLine(topLeft.x(), topLeft.y(), topLeft.x(), bottomRight.y());
-    painter.drawLine(bottomRight.x(), topLeft.y(), bottomRight.x(), bottomRight.y());
-}
-
 void GroupBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
     const int digitHeight = lineHeight(font());
     const int frameTop = digitHeight / 2;
-    drawOutline(painter, palette().color(QPalette::Light), {1, frameTop}, {width() - 1, height() - 1});
-    drawOutline(painter, palette().color(QPalette::Dark), {0, frameTop - 1}, {width() - 2, height() - 2});
+    // Both corners lie on the outline.
+    fillOutline(painter, QRect(QPoint(1, frameTop), QPoint(width() - 1, height() - 1)), palette().color(QPalette::Light));
+    fillOutline(painter, QRect(QPoint(0, frameTop - 1), QPoint(width() - 2, height() - 2)), palette().color(QPalette::Dark));
     if (caption_.isEmpty())
         return;
     const QRect patch(8, 0, QFontMetrics(font()).horizontalAdvance(caption_), digitHeight);

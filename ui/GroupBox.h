@@ -19,8 +19,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void drawOutline(QPainter& painter, const QColor& colour, QPoint topLeft, QPoint bottomRight);
-
     QString caption_;
     QColor textColour_;
     QColor background_;

@@ -41,6 +41,11 @@ void setUpWindowSystem(Application& application)
 
 } // namespace
 
+void setUpScaling()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
 int runProgram()
 {
     Application application(platform::programFileName());

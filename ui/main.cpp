@@ -7,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     platform::returnLargeBlocksToTheSystem();
+    ui::setUpScaling();
     QApplication toolkit(argc, argv);
     return ui::runProgram();
 }

@@ -1,5 +1,7 @@
 #include "VirtualDesktop.h"
 
+#include "ui/Program.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     VirtualDesktop desktop(ZORVENKA_SOURCE_DIR "/tests/e2e/openbox.xml");
+    ui::setUpScaling();
     QApplication toolkit(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

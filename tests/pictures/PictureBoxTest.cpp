@@ -1,4 +1,5 @@
 #include "TestImages.h"
+#include "tests/LayoutPixels.h"
 
 #include "pictures/JpegGraphic.h"
 #include "pictures/PictureBox.h"
@@ -51,7 +52,7 @@ protected:
     }
 
     // The window's pixels as they are painted now.
-    QImage shown() { return window_.grab().toImage(); }
+    QImage shown() { return layoutPixels(window_); }
 
     QWidget window_;
     CountingBox* box_ = new CountingBox(&window_);
@@ -145,6 +146,31 @@ TEST_F(PictureBoxTest, AssignedDecodedPictureDrawsWithoutASecondDecode)
     const QImage pixels = shown();
     EXPECT_EQ(JpegGraphic::decodeCount(), decodes);
     EXPECT_TRUE(near(pixels.pixel(150 + 75, 150 + 55), Photo));
+}
+
+// A picture with as many pixels as the box has device pixels, shrunk into the box: on a screen
+// of any scale factor each device pixel shows a decoded pixel of its own, so the photograph is
+// drawn from the full decode and not from a copy at the layout's size.
+TEST_F(PictureBoxTest, DrawsThePictureAtTheScreensDevicePixels)
+{
+    const qreal scale = window_.devicePixelRatio();
+    const QSize device = (QSizeF(box_->size()) * scale).toSize();
+    QImage checks(device, QImage::Format_RGB32);
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = 0; x < device.width(); ++x)
+            checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    box_->setCenter(true);
+    box_->setProportional(true);
+    loadStored(*box_, encodeJpeg(checks));
+
+    const QImage drawn = box_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& decoded = dynamic_cast<const JpegGraphic&>(*box_->picture().graphic()).decoded()->image();
+    ASSERT_EQ(drawn.size(), decoded.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            differing += drawn.pixel(x, y) != decoded.pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(differing, 0) << "at scale " << scale;
 }
 
 TEST_F(PictureBoxTest, AShownBoxStartsDecodingItsJpegBeforeItsFirstPaint)

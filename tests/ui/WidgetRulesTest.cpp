@@ -1,4 +1,5 @@
 #include "ProgramRun.h"
+#include "tests/LayoutPixels.h"
 
 #include "ui/Colours.h"
 #include "ui/GroupBox.h"
@@ -44,7 +45,7 @@ bool near(QColor a, QColor b)
 
 QImage picture(QWidget* widget)
 {
-    return widget->grab().toImage();
+    return layoutPixels(*widget);
 }
 
 TEST_F(WidgetRulesTest, TheCorrectionPanelsFrameRunsBehindTheMistakesLine)

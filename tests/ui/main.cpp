@@ -1,3 +1,5 @@
+#include "ui/Program.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@ int main(int argc, char* argv[])
     // CTest lists the cases at build time, where there may be no display to open.
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
+    ui::setUpScaling();
     QApplication toolkit(argc, argv);
     return RUN_ALL_TESTS();
 }
