@@ -111,6 +111,12 @@ int main(int argc, char* argv[])
     write(corpus / "jpeg", "claims-large.jpg", testimages::withClaimedSize(jpegs[0], 1000, 750));
     // Empty scans one after another; a small picture, so that its variants stay quick to decode.
     write(corpus / "jpeg", "many-scans.jpg", testimages::manyScansJpeg(16, 12, 40));
+    // Orientation tags as cameras write them, in both byte orders, turning colour and palette
+    // pixels, and one cut short so that the turned picture is left part white.
+    write(corpus / "jpeg", "exif-quarter-turn.jpg", testimages::withOrientation(jpegs[0], 6));
+    write(corpus / "jpeg", "exif-motorola-transpose-grey.jpg", testimages::withOrientation(jpegs[1], 5, true));
+    const Bytes turned = testimages::withOrientation(jpegs[0], 8, true);
+    write(corpus / "jpeg", "exif-cut-in-half.jpg", firstPart(turned, turned.size() * 2 / 3));
 
     const Bytes bmps[] = {
         testimages::solidBmp(3, 2, Qt::darkGreen), indexedBmp(1, 2), indexedBmp(4, 16),

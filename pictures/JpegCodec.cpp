@@ -1,6 +1,8 @@
 #include "JpegCodec.h"
 
+#include "ExifOrientation.h"
 #include "PictureSettings.h"
+#include "Turning.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
@@ -28,6 +30,10 @@ constexpr int TooManyScans = -2;
 constexpr long MaxDecoderMemory = 1L << 30;
 // Rows are read as many at a time as libjpeg suggests (rec_outbuf_height, a few), up to this.
 constexpr int MaxRowsPerRead = 16;
+// A picture that is turned collects this many stored rows before they go to their places: a
+// quarter turn writes them as a run of pixels into each turned row, so the more rows at once,
+// the fewer times each turned row's memory is visited (about 1 MiB for a 4000-pixel width).
+constexpr int TurnedStripRows = 64;
 // libjpeg walks the whole picture once for every scan, so a progressive file's decoding work
 // grows with its scans times its pixels. The standard progressive scripts use at most ten scans
 // for a three-colour picture; this allows twice as many at the pixel cap and, for smaller
@@ -44,6 +50,14 @@ struct ErrorManager {
 struct ScanLimit {
     jpeg_progress_mgr base;
     int maxScans;
+};
+
+// A picture turned while it decodes: its stored rows come out of libjpeg into the strip and go
+// to their turned places in the image once the strip is full, at the end, or after a failure.
+struct Turning {
+    int orientation = Upright;
+    QImage strip; // TurnedStripRows rows of the stored width
+    int pending = 0; // rows in the strip not placed yet, the last ones decoded
 };
 
 extern "C" {
@@ -101,23 +115,41 @@ int failAndDestroy(jpeg_decompress_struct& cinfo, int status)
     return status;
 }
 
-void openStream(jpeg_decompress_struct& cinfo, std::span<const unsigned char> bytes)
+enum class Markers { Skip, KeepApp1 };
+
+void openStream(jpeg_decompress_struct& cinfo, std::span<const unsigned char> bytes,
+                Markers markers = Markers::Skip)
 {
     jpeg_create_decompress(&cinfo);
     cinfo.mem->max_memory_to_use = MaxDecoderMemory;
     jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    // Kept whole (a marker holds at most 65533 bytes), since the tag may lie anywhere in it.
+    if (markers == Markers::KeepApp1)
+        jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&cinfo, TRUE);
 }
 
+// The orientation of the first Exif marker; other APP1 markers (XMP) are passed over.
+int orientationOf(const jpeg_decompress_struct& cinfo)
+{
+    for (jpeg_saved_marker_ptr marker = cinfo.marker_list; marker; marker = marker->next) {
+        const std::span<const unsigned char> payload(marker->data, marker->data_length);
+        if (marker->marker == JPEG_APP0 + 1 && isExif(payload))
+            return exifOrientation(payload);
+    }
+    return Upright;
+}
+
 int runReadHeader(jpeg_decompress_struct& cinfo, ErrorManager& errors,
-                  std::span<const unsigned char> bytes, JpegSize& size)
+                  std::span<const unsigned char> bytes, JpegHeader& header)
 {
     cinfo.err = installErrorHandlers(errors);
     if (setjmp(errors.jump))
         return failAndDestroy(cinfo, errors.base.msg_code);
-    openStream(cinfo, bytes);
-    size.width = static_cast<int>(cinfo.image_width);
-    size.height = static_cast<int>(cinfo.image_height);
+    openStream(cinfo, bytes, Markers::KeepApp1);
+    header.width = static_cast<int>(cinfo.image_width);
+    header.height = static_cast<int>(cinfo.image_height);
+    header.orientation = orientationOf(cinfo);
     jpeg_destroy_decompress(&cinfo);
     return Succeeded;
 }
@@ -161,13 +193,13 @@ QList<QRgb> paletteOf(const jpeg_decompress_struct& cinfo)
     return palette;
 }
 
-// Sizes the image once libjpeg knows the output. Never throws: a failure comes back as false.
-bool allocateImage(const jpeg_decompress_struct& cinfo, QImage& image) noexcept
+// Sizes an image for libjpeg's output once it is known. Never throws: a failure comes back as
+// false.
+bool allocateImage(const jpeg_decompress_struct& cinfo, QSize size, QImage& image) noexcept
 {
     try {
         const bool indexed = cinfo.quantize_colors;
-        QImage sized(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-                     indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+        QImage sized(size, indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
         if (sized.isNull())
             return false;
         if (indexed)
@@ -189,12 +221,18 @@ void convertCmykRow(unsigned char* row, JDIMENSION width, int ink)
     }
 }
 
+// What full ink reads as in the rows libjpeg delivers: Adobe applications write CMYK inverted
+// (0 is full ink); others write it as is.
+int fullInk(const jpeg_decompress_struct& cinfo)
+{
+    return cinfo.saw_Adobe_marker ? 0 : 255;
+}
+
 void readRows(jpeg_decompress_struct& cinfo, unsigned char* firstRow, qsizetype rowStep)
 {
     const int rowsPerRead = std::min(cinfo.rec_outbuf_height, MaxRowsPerRead);
     const bool cmyk = cinfo.out_color_space == JCS_CMYK;
-    // Adobe applications write CMYK inverted (0 is full ink); others write it as is.
-    const int ink = cinfo.saw_Adobe_marker ? 0 : 255;
+    const int ink = fullInk(cinfo);
     JSAMPROW rows[MaxRowsPerRead];
     while (cinfo.output_scanline < cinfo.output_height) {
         const JDIMENSION first = cinfo.output_scanline;
@@ -208,6 +246,35 @@ void readRows(jpeg_decompress_struct& cinfo, unsigned char* firstRow, qsizetype 
     }
 }
 
+void placePending(const jpeg_decompress_struct& cinfo, Turning& turning, QImage& image)
+{
+    const int decoded = static_cast<int>(cinfo.output_scanline);
+    placeTurnedRows(turning.strip, decoded - turning.pending, turning.pending, turning.orientation,
+                    image);
+    turning.pending = 0;
+}
+
+// As readRows, but into the strip, from which the rows go to their turned places.
+void readTurnedRows(jpeg_decompress_struct& cinfo, Turning& turning, QImage& image)
+{
+    const int stripRows = turning.strip.height();
+    const bool cmyk = cinfo.out_color_space == JCS_CMYK;
+    const int ink = fullInk(cinfo);
+    JSAMPROW rows[TurnedStripRows];
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int count = static_cast<int>(std::min<JDIMENSION>(
+            stripRows - turning.pending, cinfo.output_height - cinfo.output_scanline));
+        for (int i = 0; i < count; ++i)
+            rows[i] = turning.strip.scanLine(turning.pending + i);
+        const JDIMENSION delivered = jpeg_read_scanlines(&cinfo, rows, count);
+        for (JDIMENSION i = 0; cmyk && i < delivered; ++i)
+            convertCmykRow(rows[i], cinfo.output_width, ink);
+        turning.pending += static_cast<int>(delivered);
+        if (turning.pending == stripRows || cinfo.output_scanline == cinfo.output_height)
+            placePending(cinfo, turning, image);
+    }
+}
+
 void limitScans(jpeg_decompress_struct& cinfo, ScanLimit& limit)
 {
     limit.base.progress_monitor = refuseExcessScans;
@@ -217,7 +284,8 @@ void limitScans(jpeg_decompress_struct& cinfo, ScanLimit& limit)
 }
 
 int runDecode(jpeg_decompress_struct& cinfo, ErrorManager& errors, ScanLimit& limit,
-              std::span<const unsigned char> bytes, int outputDepth, QImage& image)
+              std::span<const unsigned char> bytes, int outputDepth, Turning& turning,
+              QImage& image)
 {
     cinfo.err = installErrorHandlers(errors);
     if (setjmp(errors.jump))
@@ -230,27 +298,38 @@ int runDecode(jpeg_decompress_struct& cinfo, ErrorManager& errors, ScanLimit& li
     limitScans(cinfo, limit);
     setDecodingParameters(cinfo, outputDepth);
     jpeg_start_decompress(&cinfo);
-    if (!allocateImage(cinfo, image))
-        return failAndDestroy(cinfo, OutOfResources);
-    readRows(cinfo, image.bits(), image.bytesPerLine());
+    const QSize stored(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    if (turning.orientation == Upright) {
+        if (!allocateImage(cinfo, stored, image))
+            return failAndDestroy(cinfo, OutOfResources);
+        readRows(cinfo, image.bits(), image.bytesPerLine());
+    } else {
+        if (!allocateImage(cinfo, QSize(stored.width(), TurnedStripRows), turning.strip)
+            || !allocateImage(cinfo, shownSize(stored, turning.orientation), image))
+            return failAndDestroy(cinfo, OutOfResources);
+        readTurnedRows(cinfo, turning, image);
+    }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return Succeeded;
 }
 
-// Rows that a failed decode never reached are white, like the rest of a newly sized bitmap.
-void whitenFrom(QImage& image, int firstRow)
+// What a failed decode never reached (the area of the stored rows from `firstRow` on) is white,
+// like the rest of a newly sized bitmap.
+void whitenFrom(QImage& image, int firstRow, int orientation)
 {
     if (image.isNull())
         return;
+    const QSize stored = shownSize(image.size(), orientation); // the same swap undoes itself
+    const QRect area = turnedArea(stored, std::max(firstRow, 0), orientation) & image.rect();
     const uint white = image.format() == QImage::Format_Indexed8
         ? static_cast<uint>(image.colorCount() - 1) // the one-pass quantiser's map ends on white
         : qRgb(255, 255, 255);
-    for (int y = std::max(firstRow, 0); y < image.height(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         if (image.format() == QImage::Format_Indexed8)
-            std::fill_n(image.scanLine(y), image.width(), static_cast<uchar>(white));
+            std::fill_n(image.scanLine(y) + area.left(), area.width(), static_cast<uchar>(white));
         else
-            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(), white);
+            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + area.left(), area.width(), white);
     }
 }
 
@@ -272,26 +351,32 @@ int maxJpegScans(int width, int height)
     return static_cast<int>(std::min<std::uint64_t>(MaxScanWork / pixels, INT_MAX));
 }
 
-JpegSize readJpegHeader(std::span<const unsigned char> bytes)
+JpegHeader readJpegHeader(std::span<const unsigned char> bytes)
 {
     jpeg_decompress_struct cinfo{};
     ErrorManager errors;
-    JpegSize size;
-    const int status = runReadHeader(cinfo, errors, bytes, size);
+    JpegHeader header;
+    const int status = runReadHeader(cinfo, errors, bytes, header);
     if (status != Succeeded)
         throwFailure(status);
-    return size;
+    return header;
 }
 
-void decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& image)
+void decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& image,
+                int orientation)
 {
     jpeg_decompress_struct cinfo{};
     ErrorManager errors;
     ScanLimit limit{};
-    const int status = runDecode(cinfo, errors, limit, bytes, outputDepth, image);
+    Turning turning;
+    if (orientation >= 2 && orientation <= 8)
+        turning.orientation = orientation;
+    const int status = runDecode(cinfo, errors, limit, bytes, outputDepth, turning, image);
     if (status == Succeeded)
         return;
-    whitenFrom(image, static_cast<int>(cinfo.output_scanline));
+    if (turning.pending > 0)
+        placePending(cinfo, turning, image);
+    whitenFrom(image, static_cast<int>(cinfo.output_scanline), turning.orientation);
     throwFailure(status);
 }
 

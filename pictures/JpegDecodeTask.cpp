@@ -97,7 +97,7 @@ bool JpegDecodeTask::claim()
 void JpegDecodeTask::decode()
 {
     try {
-        decodeJpeg(data_->bytes, outputDepth_, image_);
+        decodeJpeg(data_->bytes, outputDepth_, image_, data_->orientation);
     } catch (...) {
         failure_ = std::current_exception();
     }

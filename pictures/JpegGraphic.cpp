@@ -3,6 +3,7 @@
 #include "JpegCodec.h"
 #include "JpegDecodeTask.h"
 #include "PictureSettings.h"
+#include "Turning.h"
 
 namespace pictures {
 namespace {
@@ -23,9 +24,11 @@ void JpegGraphic::readBytes(std::vector<unsigned char> bytes)
     auto data = std::make_shared<JpegData>();
     data->bytes = std::move(bytes);
     if (!data->bytes.empty()) {
-        const JpegSize size = readJpegHeader(data->bytes);
-        data->width = size.width;
-        data->height = size.height;
+        const JpegHeader header = readJpegHeader(data->bytes);
+        const QSize shown = shownSize(QSize(header.width, header.height), header.orientation);
+        data->width = shown.width();
+        data->height = shown.height();
+        data->orientation = header.orientation;
     }
     abandonPendingDecode();
     data_ = std::move(data);
@@ -56,7 +59,7 @@ void JpegGraphic::decode()
         std::exchange(pendingDecode_, nullptr)->finishInto(decoded_->image());
     else
         decodeJpeg(data_ ? data_->bytes : std::span<const unsigned char>(), outputDepth(),
-                   decoded_->image());
+                   decoded_->image(), data_ ? data_->orientation : 1);
     decodeFailed_ = false;
     if (decoded_->image().colorCount() > 0)
         reportChange();

@@ -8,16 +8,20 @@
 
 namespace pictures {
 
-// The compressed bytes of one JPEG stream and the size its header gives, shared by all copies.
+// The compressed bytes of one JPEG stream and what its header tells, shared by all copies: the
+// orientation its Exif marker gives (1, upright, without one) and the size it shows at, which is
+// the frame header's with the sides swapped when the orientation lays the picture on its side.
 struct JpegData {
     std::vector<unsigned char> bytes;
     int width = 0;
     int height = 0;
+    int orientation = 1;
 };
 
 class JpegDecodeTask;
 
-// A JPEG stream that decodes itself into a bitmap on its first drawing and keeps that bitmap,
+// A JPEG stream that decodes itself into a bitmap on its first drawing and keeps that bitmap
+// (turned as the orientation says, once, in that decode; copies share the turned pixels),
 // also when the decode failed half-way, so later drawings never decode or fail again. The
 // decode may begin earlier on a worker thread; the first drawing then waits for it, and it
 // still hands over its pixels and raises its error only there.

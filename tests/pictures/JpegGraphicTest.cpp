@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 
 #include <QThreadPool>
+#include <QTransform>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -123,6 +124,100 @@ TEST_P(JpegDecode, KnowsItsSizeFromTheHeaderAndDecodesOnceAtTheFirstDrawing)
     EXPECT_EQ(image.size(), QSize(64, 48));
     EXPECT_TRUE(near(image.pixel(10, 5), Red));
     EXPECT_TRUE(near(image.pixel(50, 40), Blue));
+}
+
+// A picture that tells the eight orientations apart: a colour gradient, no two pixels alike.
+QImage asymmetricImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x + 2 * y) % 256));
+    }
+    return image;
+}
+
+// The stored picture as Exif's orientations turn it, with Qt's own turns (Qt's y axis points
+// down, so rotate(90) is a quarter turn clockwise).
+QImage turnedByHand(const QImage& stored, int orientation)
+{
+    const QImage clockwise = stored.transformed(QTransform().rotate(90));
+    const QImage anticlockwise = stored.transformed(QTransform().rotate(270));
+    switch (orientation) {
+    case 2: return stored.mirrored(true, false);
+    case 3: return stored.mirrored(true, true);
+    case 4: return stored.mirrored(false, true);
+    case 5: return clockwise.mirrored(true, false);
+    case 6: return clockwise;
+    case 7: return anticlockwise.mirrored(true, false);
+    case 8: return anticlockwise;
+    default: return stored;
+    }
+}
+
+// Each orientation in turn, alternately in both byte orders: the size shows turned before any
+// decoding, the pixels are the untagged picture's turned, and a copy shares them. 37 rows, so
+// the rows come out of libjpeg in strips of several and one strip short at the end.
+TEST_P(JpegDecode, TurnsATaggedPictureOnceAsItsOrientationSays)
+{
+    const Bytes untagged = encodeJpeg(asymmetricImage(48, 37));
+    const auto plain = loaded(untagged);
+    drawOnce(*plain);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const auto tagged = loaded(withOrientation(untagged, orientation, orientation % 2 == 0));
+        const QSize shown = orientation >= 5 ? QSize(37, 48) : QSize(48, 37);
+        EXPECT_EQ(QSize(tagged->width(), tagged->height()), shown);
+        drawOnce(*tagged);
+        EXPECT_EQ(decodedImage(*tagged), turnedByHand(decodedImage(*plain), orientation));
+        const auto copy = tagged->copy();
+        EXPECT_EQ(static_cast<const JpegGraphic&>(*copy).decoded()->image().constBits(),
+                  decodedImage(*tagged).constBits());
+    }
+
+    // Greyscale pictures (and colour ones on an 8-bit display) turn their palette indices.
+    const Bytes grey = encodeJpeg(asymmetricImage(40, 24), JpegColours::Grey);
+    QImage upright, turned;
+    decodeJpeg(grey, 24, upright);
+    decodeJpeg(grey, 24, turned, 6);
+    EXPECT_EQ(turned, turnedByHand(upright, 6));
+}
+
+// Anything short of a well-formed tag with a value from 1 to 8 leaves the picture as stored,
+// pixel for pixel; other APP1 data before the Exif marker is passed over.
+TEST(JpegGraphic, ShowsAPictureWithADamagedOrUnknownTagAsStored)
+{
+    const Bytes untagged = encodeJpeg(asymmetricImage(30, 20));
+    QImage stored;
+    decodeJpeg(untagged, 24, stored);
+    const Bytes tag = exifPayload(6);
+    const auto changed = [&](std::size_t at, unsigned char value) {
+        Bytes bytes = tag;
+        bytes[at] = value;
+        return bytes;
+    };
+    const Bytes damaged[] = {
+        changed(ExifOrientationAt, 0), changed(ExifOrientationAt, 9),
+        changed(ExifOrientationAt + 1, 1), // 262
+        changed(30, 4), // a LONG
+        changed(32, 2), // two values
+        changed(10, 200), // the directory beyond the end
+        changed(7, 'M'), // no byte order
+        changed(8, 43), // not TIFF
+        changed(4, 'X'), // not Exif
+        Bytes(tag.begin(), tag.begin() + ExifOrientationAt + 1), // cut inside the value
+        Bytes(tag.begin(), tag.begin() + 6),
+    };
+    for (const Bytes& payload : damaged) {
+        const auto graphic = loaded(withSegment(untagged, 0xE1, payload));
+        EXPECT_EQ(QSize(graphic->width(), graphic->height()), QSize(30, 20));
+        drawOnce(*graphic);
+        EXPECT_EQ(decodedImage(*graphic), stored);
+    }
+
+    const Bytes xmp{'h', 't', 't', 'p', ':', '/', '/', 'n', 's', '.', 'a', 'd', 'o', 'b', 'e', 0};
+    const auto graphic = loaded(withSegment(withOrientation(untagged, 8), 0xE1, xmp));
+    EXPECT_EQ(graphic->width(), 20);
 }
 
 TEST_P(JpegDecode, DecodesGreyscaleToEightBitsWithAGreyPalette)

@@ -57,6 +57,55 @@ std::size_t segmentEnd(const Bytes& jpeg, std::size_t at, bool withData)
 
 } // namespace
 
+Bytes exifPayload(int orientation, bool bigEndian)
+{
+    Bytes payload{'E', 'x', 'i', 'f', 0, 0};
+    const auto append = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) {
+            const int shift = 8 * (bigEndian ? size - 1 - i : i);
+            payload.push_back(static_cast<unsigned char>(value >> shift));
+        }
+    };
+    // Byte by byte: g++ 12 takes inserting a list at the end for a write out of bounds.
+    const auto appendBytes = [&](std::initializer_list<unsigned char> bytes) {
+        for (const unsigned char byte : bytes)
+            payload.push_back(byte);
+    };
+    const unsigned char order = bigEndian ? 'M' : 'I';
+    appendBytes({order, order});
+    append(42, 2);
+    append(8, 4); // the first directory follows the header
+    append(2, 2); // two entries
+    append(0x010F, 2); // the make: four ASCII bytes, kept in the entry
+    append(2, 2);
+    append(4, 4);
+    appendBytes({'C', 'a', 'm', 0});
+    append(0x0112, 2); // the orientation: one SHORT, in the first half of the value field
+    append(3, 2);
+    append(1, 4);
+    append(static_cast<std::uint32_t>(orientation), 2);
+    append(0, 2);
+    append(0, 4); // no next directory
+    return payload;
+}
+
+Bytes withSegment(Bytes jpeg, unsigned char marker, const Bytes& payload)
+{
+    std::size_t at = 2;
+    if (jpeg.size() > 5 && jpeg[2] == 0xFF && jpeg[3] == 0xE0)
+        at += 2 + (jpeg[4] << 8 | jpeg[5]);
+    const std::size_t length = payload.size() + 2;
+    Bytes segment{0xFF, marker, static_cast<unsigned char>(length >> 8), static_cast<unsigned char>(length)};
+    segment.insert(segment.end(), payload.begin(), payload.end());
+    jpeg.insert(jpeg.begin() + static_cast<std::ptrdiff_t>(at), segment.begin(), segment.end());
+    return jpeg;
+}
+
+Bytes withOrientation(const Bytes& jpeg, int orientation, bool bigEndian)
+{
+    return withSegment(jpeg, 0xE1, exifPayload(orientation, bigEndian));
+}
+
 std::size_t startOfScan(const Bytes& jpeg, int number)
 {
     constexpr unsigned char StartOfScan = 0xDA;

@@ -36,6 +36,18 @@ std::size_t startOfScan(const Bytes& jpeg, int number);
 // work through the whole picture. Anything in `tail` goes after the scans, before the end.
 Bytes manyScansJpeg(int width, int height, int scans, const Bytes& tail = {});
 
+// An APP1 payload of Exif data as cameras write it, in Intel (little-endian) or Motorola
+// (big-endian) byte order: its first directory holds a camera make and then the orientation tag
+// with the value. The value's low byte is at ExifOrientationAt, in little-endian order.
+Bytes exifPayload(int orientation, bool bigEndian = false);
+inline constexpr std::size_t ExifOrientationAt = 36;
+
+// The JPEG with an APP marker segment (0xE0 to 0xEF) put in after its JFIF marker.
+Bytes withSegment(Bytes jpeg, unsigned char marker, const Bytes& payload);
+
+// The JPEG tagged with the orientation, as a camera would.
+Bytes withOrientation(const Bytes& jpeg, int orientation, bool bigEndian = false);
+
 // Appends little-endian values and raw bytes.
 void appendUint16(Bytes& bytes, std::uint16_t value);
 void appendUint32(Bytes& bytes, std::uint32_t value);
