@@ -8,8 +8,8 @@
 
 include(GNUInstallDirs)
 
-# Installing needs only the program and its icon, not every test and benchmark: scripts/package
-# builds those two targets first.
+# Installing needs only the program, the check for teachers and the icon, not every test and
+# benchmark: scripts/package builds those targets first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(ZORVENKA_APPSTREAM_ID "cz.zorvenka.Zorvenka" CACHE STRING "AppStream component id")
@@ -29,6 +29,8 @@ set(zorvenka_program_dir lib/zorvenka)
 set(zorvenka_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/zorvenka)
 
 install(TARGETS zorvenka RUNTIME DESTINATION ${zorvenka_program_dir})
+# The check for teachers runs in whatever folder it is typed in, so it needs no launcher.
+install(TARGETS zorvenka-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/obr/0 ${PROJECT_SOURCE_DIR}/obr/2
         DESTINATION ${zorvenka_data_dir}/obr
         FILES_MATCHING PATTERN "*.jpg")
@@ -53,12 +55,14 @@ install(CODE "
   set(built \"${CMAKE_CURRENT_BINARY_DIR}\")
   configure_file(\"${zorvenka_packaging}/zorvenka.desktop.in\" \"\${built}/zorvenka.desktop\" @ONLY)
   configure_file(\"${zorvenka_packaging}/zorvenka.6.in\" \"\${built}/zorvenka.6\" @ONLY)
-  foreach(page zorvenka.6 changelog)
+  configure_file(\"${zorvenka_packaging}/zorvenka-check.1.in\" \"\${built}/zorvenka-check.1\" @ONLY)
+  foreach(page zorvenka.6 zorvenka-check.1 changelog)
     execute_process(COMMAND gzip -9nc \"\${built}/\${page}\" OUTPUT_FILE \"\${built}/\${page}.gz\"
                     COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
   file(INSTALL \"\${built}/zorvenka.desktop\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
   file(INSTALL \"\${built}/zorvenka.6.gz\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man6\")
+  file(INSTALL \"\${built}/zorvenka-check.1.gz\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1\")
   file(INSTALL \"\${built}/changelog.gz\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${zorvenka_doc_dir}\")
 ")
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Reads the #include lines of the program's code and fails on each one that goes against the
-# layers (platform → pictures, quiz → ui; the artwork beside them). A folder includes its own
-# files by bare name and the layers below it as "folder/File.h"; never a path with "..", never
-# the tests', benchmarks' or fuzzers' helpers, and quiz/ never the toolkit.
+# layers (platform → pictures, quiz → ui → check; the artwork beside them). A folder includes
+# its own files by bare name and the layers below it as "folder/File.h"; never a path with "..",
+# never the tests', benchmarks' or fuzzers' helpers, and quiz/ never the toolkit.
 # Usage: tests/include_directions.sh [repository root]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
@@ -13,9 +13,10 @@ declare -A below=(
   [quiz]="platform"
   [assets]=""
   [ui]="quiz pictures assets platform"
+  [check]="ui quiz pictures platform"
   [tools]=""
 )
-ours="platform pictures quiz assets ui tools tests bench fuzz"
+ours="platform pictures quiz assets ui check tools tests bench fuzz"
 
 wrong=0
 report() { # place why

@@ -65,12 +65,12 @@ void TForm1::createControls()
     Image5->setStretch(true);
     Image5->setCenter(true);
     Image5->picture().readStoredData(pictures::GraphicKind::Jpeg, assets::backgroundPicture());
-    Image1 = makePictureBox(this, {384, 95, 393, 480});
+    Image1 = makePictureBox(this, Image1Bounds);
     Image1->setCenter(true);
     Image1->setProportional(true);
     Label1 = makeQuizLabel(this, {787, 8}, "Název");
     Label6 = makeQuizLabel(this, {787, 66});
-    Image3 = makePictureBox(this, {664, 97, 294, 476});
+    Image3 = makePictureBox(this, Image3Bounds);
     Image3->setCenter(true);
     Image3->setProportional(true);
 

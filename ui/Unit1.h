@@ -4,6 +4,8 @@
 
 #include "quiz/QuizState.h"
 
+#include <QRect>
+
 #include <memory>
 
 class QComboBox;
@@ -24,6 +26,11 @@ namespace ui {
 class GroupBox;
 class Label;
 class QuizWindowControls;
+
+// Where the quiz window's photograph boxes lie: Image1 shows the item's photograph from obr\0\,
+// Image3 the one from obr\2\. zorvenka-check reads their sizes.
+inline constexpr QRect Image1Bounds{384, 95, 393, 480};
+inline constexpr QRect Image3Bounds{664, 97, 294, 476};
 
 // The quiz window: the photographs, the answer controls, the correction panel and, for the
 // first five seconds, the intro panel over everything. It is the program's main window.

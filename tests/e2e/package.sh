@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package as Debian and a user meet it. lintian reports no error and no warning; the
 # unpacked tree holds the program, its launcher, the photographs, the desktop entry, the icons,
-# the AppStream metadata, the manual page, the changelog and the copyright, and the package names
-# its runtime dependencies. Then the unpacked launcher is started the two ways a user starts it:
-# in a folder without obr/ it must start the program among the packaged photographs (no error
-# box), in a folder with an obr/ of its own it must start the program there.
+# the AppStream metadata, the manual pages, the changelog and the copyright, and the package names
+# its runtime dependencies; its check for teachers passes the packaged photographs. Then the
+# unpacked launcher is started the two ways a user starts it: in a folder without obr/ it must
+# start the program among the packaged photographs (no error box), in a folder with an obr/ of
+# its own it must start the program there.
 set -euo pipefail
 shopt -s inherit_errexit
 build=$(realpath "$1")
@@ -49,10 +50,18 @@ grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/zorvenka.svg" || fai
 metainfo=$(echo "$root"/usr/share/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "$metainfo" >/dev/null || fail "appstreamcli rejects the metadata"
 unexpected=$(cd "$root" && find . -type f | grep -v -x -e './usr/bin/zorvenka' -e './usr/lib/zorvenka/zorvenka' \
+  -e './usr/bin/zorvenka-check' -e './usr/share/man/man1/zorvenka-check.1.gz' \
   -e './usr/share/zorvenka/obr/[02]/[0-9]*\.jpg' -e './usr/share/applications/zorvenka.desktop' \
   -e './usr/share/icons/hicolor/.*' -e './usr/share/metainfo/.*' -e './usr/share/man/man6/zorvenka.6.gz' \
   -e './usr/share/doc/zorvenka/changelog.gz' -e './usr/share/doc/zorvenka/copyright' || true)
 [[ -z $unexpected ]] || fail "files that do not belong: $unexpected"
+
+echo "-- the check for teachers, on the packaged photographs"
+"$root/usr/bin/zorvenka-check" "$root/usr/share/zorvenka" >"$work/check" ||
+  { cat "$work/check" >&2; fail "zorvenka-check finds fault with the packaged photographs"; }
+[[ $(tail -n 1 "$work/check") == "All 22 photographs will show." ]] || fail "zorvenka-check says: $(tail -n 1 "$work/check")"
+zcat "$root/usr/share/man/man1/zorvenka-check.1.gz" | grep -q "/usr/share/zorvenka" ||
+  fail "the manual page of zorvenka-check does not name the packaged photographs' folder"
 
 echo "-- one release, the same in the package, its changelog and the metadata"
 changelog=$(zcat "$root/usr/share/doc/zorvenka/changelog.gz")
