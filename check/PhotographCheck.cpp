@@ -2,6 +2,7 @@
 
 #include "pictures/JpegGraphic.h"
 #include "pictures/Picture.h"
+#include "platform/Files.h"
 #include "quiz/GrassTables.h"
 #include "quiz/QuizTexts.h"
 #include "ui/ErrorBox.h"
@@ -67,7 +68,8 @@ void loadAndDraw(pictures::Picture& picture, const std::string& programPath)
     picture.graphic()->draw(painter, canvas.rect());
 }
 
-std::string describe(const pictures::Picture& picture, QSize box)
+std::string describe(const pictures::Picture& picture, QSize box, const fs::path& path,
+                     const fs::path& found)
 {
     const int width = picture.width();
     const int height = picture.height();
@@ -76,6 +78,8 @@ std::string describe(const pictures::Picture& picture, QSize box)
     const int orientation = jpeg && jpeg->data() ? jpeg->data()->orientation : 1;
     if (orientation != 1)
         line += std::string("; shown upright: its camera tag asks for ") + Turns[orientation];
+    if (found != path)
+        line += "; found as " + found.string() + ", by ignoring capitals";
     if (width < box.width() && height < box.height())
         line += "; smaller than its box (" + std::to_string(box.width()) + " x "
             + std::to_string(box.height()) + "), so shown small";
@@ -116,7 +120,9 @@ bool checkPhotographs(std::ostream& out)
     int failed = 0;
     for (const Photograph& photograph : all) {
         const fs::path path = shownPath(photograph.programPath);
-        read.push_back(path);
+        const fs::path found =
+            fs::path(platform::foundPath(photograph.programPath)).make_preferred();
+        read.push_back(found);
         pictures::Picture picture;
         try {
             loadAndDraw(picture, photograph.programPath);
@@ -125,7 +131,7 @@ bool checkPhotographs(std::ostream& out)
             ++failed;
             continue;
         }
-        out << path.string() << ": " << describe(picture, photograph.box) << '\n';
+        out << path.string() << ": " << describe(picture, photograph.box, path, found) << '\n';
     }
     for (const fs::path& path : unreadFiles(read))
         out << path.string() << ": never shown: the quiz does not read this file\n";

@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 {
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         std::cerr << "usage: zorvenka-check [FOLDER]\n"
-                     "Checks the photographs in FOLDER/obr (or ./obr) as the quiz will read them.\n";
+                     "Checks the photographs in FOLDER/obr (or ./obr) as the quiz reads them.\n";
         return 2;
     }
     if (argc == 2) {

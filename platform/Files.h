@@ -19,7 +19,14 @@ std::string absolutePath(const std::string& programPath);
 // Reads a regular file whole in one read and closes it at once. Raises FileOpenError
 // ("Cannot open file "<absolute path>". <system text>") when the file cannot be opened, is not a
 // regular file or exceeds MaxFileSize, and StreamReadError when it delivers fewer bytes than
-// its size.
+// its size. A path that does not exist as written finds its file as on Windows, where names
+// are compared without regard to case: on a system that tells capitals apart, the one file
+// whose folders and name match it so is read ("obr\2\3.jpg" reads obr/2/3.JPG), and with none
+// or more than one the error is the path's as written.
 std::vector<unsigned char> readWholeFile(const std::string& programPath);
+
+// The native path of the file readWholeFile reads for the program path: the path as written,
+// or the one it finds by ignoring capitals.
+std::string foundPath(const std::string& programPath);
 
 } // namespace platform

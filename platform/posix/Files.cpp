@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/SystemText.h"
+#include "platform/posix/CaseInsensitivePath.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,9 +22,21 @@ std::string nativePath(const std::string& programPath)
     return path;
 }
 
-[[noreturn]] void failOpen(const std::string& programPath, int errorCode)
+std::string absoluteNativePath(const std::string& path)
 {
-    throw FileOpenError(absolutePath(programPath), systemErrorText(errorCode));
+    std::error_code ignored;
+    return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+// The error names the file that was opened: the path as written, or the one found for it.
+[[noreturn]] void failOpen(const std::string& path, int errorCode)
+{
+    throw FileOpenError(absoluteNativePath(path), systemErrorText(errorCode));
+}
+
+int openForReading(const std::string& path)
+{
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 }
 
 // Closes the descriptor however the read ends.
@@ -41,17 +54,17 @@ private:
 
 // Only a regular file of a sane size is read: a FIFO, a device or a directory would block,
 // never end or make no sense as a picture.
-std::size_t checkedSize(const std::string& programPath, int fd)
+std::size_t checkedSize(const std::string& path, int fd)
 {
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        failOpen(programPath, errno);
+        failOpen(path, errno);
     if (S_ISDIR(info.st_mode))
-        failOpen(programPath, EISDIR);
+        failOpen(path, EISDIR);
     if (!S_ISREG(info.st_mode))
-        failOpen(programPath, EINVAL);
+        failOpen(path, EINVAL);
     if (static_cast<std::uintmax_t>(info.st_size) > MaxFileSize)
-        failOpen(programPath, EFBIG);
+        failOpen(path, EFBIG);
     return static_cast<std::size_t>(info.st_size);
 }
 
@@ -59,18 +72,26 @@ std::size_t checkedSize(const std::string& programPath, int fd)
 
 std::string absolutePath(const std::string& programPath)
 {
-    std::error_code ignored;
-    const std::filesystem::path path = std::filesystem::absolute(nativePath(programPath), ignored);
-    return path.lexically_normal().string();
+    return absoluteNativePath(nativePath(programPath));
 }
 
 std::vector<unsigned char> readWholeFile(const std::string& programPath)
 {
-    const int fd = ::open(nativePath(programPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // As written first, so a file that is there costs no more than one open.
+    std::string path = nativePath(programPath);
+    int fd = openForReading(path);
+    if (fd < 0 && errno == ENOENT) {
+        if (const auto found = posix::findIgnoringCase(path)) {
+            path = *found;
+            fd = openForReading(path);
+        } else {
+            errno = ENOENT;
+        }
+    }
     if (fd < 0)
-        failOpen(programPath, errno);
+        failOpen(path, errno);
     const FileDescriptor file(fd);
-    const std::size_t size = checkedSize(programPath, file.get());
+    const std::size_t size = checkedSize(path, file.get());
 
     std::vector<unsigned char> bytes(size);
     std::size_t done = 0;
@@ -83,6 +104,15 @@ std::vector<unsigned char> readWholeFile(const std::string& programPath)
         done += static_cast<std::size_t>(got);
     }
     return bytes;
+}
+
+std::string foundPath(const std::string& programPath)
+{
+    const std::string path = nativePath(programPath);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 || errno != ENOENT)
+        return path;
+    return posix::findIgnoringCase(path).value_or(path);
 }
 
 } // namespace platform

@@ -44,8 +44,11 @@ TEST(CheckProgram, ReportsEveryPhotographAsTheQuizWillShowItAndFailsWhenOneWillN
     const fs::path obr0 = folder / "obr" / "0";
     const fs::path obr2 = folder / "obr" / "2";
     const Bytes fine = encodeJpeg(filledImage(640, 480, Qt::darkGreen));
-    for (const int item : {0, 1, 2, 3, 5, 6, 8, 9, 11, 12})
+    for (const int item : {0, 1, 2, 6, 8, 9, 11, 12})
         write(obr2 / (std::to_string(item) + ".jpg"), fine);
+    write(obr2 / "3.JPG", fine);
+    write(obr2 / "5.JPG", fine);
+    write(obr2 / "5.Jpg", fine);
     write(obr0 / "0.jpg", fine);
     // 1.jpg is missing.
     write(obr0 / "2.jpg", solidBmp(4, 4, Qt::red));
@@ -81,16 +84,18 @@ TEST(CheckProgram, ReportsEveryPhotographAsTheQuizWillShowItAndFailsWhenOneWillN
               "obr/2/0.jpg: fine, 640 x 480\n"
               "obr/2/1.jpg: fine, 640 x 480\n"
               "obr/2/2.jpg: fine, 640 x 480\n"
-              "obr/2/3.jpg: fine, 640 x 480\n"
-              "obr/2/5.jpg: fine, 640 x 480\n"
+              "obr/2/3.jpg: fine, 640 x 480; found as obr/2/3.JPG, by ignoring capitals\n"
+              "obr/2/5.jpg: error: Cannot open file \"" + absolute + "/obr/2/5.jpg\". No such file or directory.\n"
               "obr/2/6.jpg: fine, 640 x 480\n"
               "obr/2/8.jpg: fine, 640 x 480\n"
               "obr/2/9.jpg: fine, 640 x 480\n"
               "obr/2/11.jpg: fine, 640 x 480\n"
               "obr/2/12.jpg: fine, 640 x 480\n"
               "obr/0/12.jpg: never shown: the quiz does not read this file\n"
+              "obr/2/5.JPG: never shown: the quiz does not read this file\n"
+              "obr/2/5.Jpg: never shown: the quiz does not read this file\n"
               "obr/notes.txt: never shown: the quiz does not read this file\n"
-              "5 of 22 photographs will not show.\n");
+              "6 of 22 photographs will not show.\n");
 }
 
 TEST(CheckProgram, PassesTheShippedPhotographs)

@@ -82,6 +82,40 @@ TEST_F(FilesTest, RefusesAFileLargerThanTheCapBeforeReadingIt)
               "Cannot open file \"" + (folder_ / "huge.jpg").string() + "\". File too large");
 }
 
+// Names as cameras write them: a path that is not there as written reads the one file whose
+// folders and name match it without regard to case (here "obr" and "Obr" both exist, and only
+// one holds the file), and a file there as written wins.
+TEST_F(FilesTest, FindsAFileByItsCapitalsWhenItIsNotThereAsWritten)
+{
+    std::ofstream(folder_ / "obr" / "0" / "3.JPG", std::ios::binary) << "3";
+    fs::create_directories(folder_ / "Obr" / "2");
+    std::ofstream(folder_ / "Obr" / "2" / "5.Jpg", std::ios::binary) << "5";
+    std::ofstream(folder_ / "obr" / "0" / "7.jpg", std::ios::binary) << "seven";
+    std::ofstream(folder_ / "obr" / "0" / "7.JPG", std::ios::binary) << "SEVEN";
+
+    EXPECT_EQ(platform::readWholeFile("obr\\0\\3.jpg"), (std::vector<unsigned char>{'3'}));
+    EXPECT_EQ(platform::foundPath("obr\\0\\3.jpg"), "obr/0/3.JPG");
+    EXPECT_EQ(platform::readWholeFile("obr\\2\\5.jpg"), (std::vector<unsigned char>{'5'}));
+    EXPECT_EQ(platform::foundPath("obr\\2\\5.jpg"), "Obr/2/5.Jpg");
+    EXPECT_EQ(platform::readWholeFile("obr\\0\\7.jpg").size(), 5u);
+    EXPECT_EQ(platform::foundPath("obr\\0\\7.jpg"), "obr/0/7.jpg");
+    EXPECT_EQ(platform::foundPath((folder_ / "OBR" / "0" / "3.jpg").string()),
+              (folder_ / "obr" / "0" / "3.JPG").string());
+}
+
+TEST_F(FilesTest, RefusesAPathThatTwoNamesMatchOnlyWithoutRegardToCase)
+{
+    std::ofstream(folder_ / "obr" / "0" / "3.JPG", std::ios::binary) << "a";
+    std::ofstream(folder_ / "obr" / "0" / "3.Jpg", std::ios::binary) << "b";
+    fs::create_directories(folder_ / "obr" / "0" / "4.JPG"); // a folder is no photograph
+    for (const std::string name : {"3.jpg", "4.jpg"}) {
+        const std::string asWritten = (folder_ / "obr" / "0" / name).string();
+        EXPECT_EQ(openMessage("obr\\0\\" + name),
+                  "Cannot open file \"" + asWritten + "\". No such file or directory");
+        EXPECT_EQ(platform::foundPath("obr\\0\\" + name), "obr/0/" + name);
+    }
+}
+
 TEST(AbsolutePathTest, ResolvesDotsAndKeepsAbsolutePaths)
 {
     EXPECT_EQ(platform::absolutePath("/a/b/../c/./d.jpg"), "/a/c/d.jpg");
