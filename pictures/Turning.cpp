@@ -29,20 +29,21 @@ void copyTurned(const QImage& rows, int first, int count, int orientation, QImag
         }
         return;
     }
-    // Column by column of the stored rows, so each turned row is written `count` pixels at once.
+    // A block of stored columns at a time: each stored row gives a run of pixels read in one
+    // go, and each of the block's turned rows gets `count` pixels side by side.
     const bool fromLeft = orientation == 5 || orientation == 8; // stored row y is column y
     const bool fromTop = orientation == 5 || orientation == 6;  // stored column x is row x
-    const qsizetype rowStep = rows.bytesPerLine() / qsizetype{sizeof(Pixel)};
-    const auto* firstRow = reinterpret_cast<const Pixel*>(rows.constBits());
-    for (int x = 0; x < width; ++x) {
-        Pixel* out = turnedRow(fromTop ? x : width - 1 - x);
-        const Pixel* in = firstRow + x;
-        if (fromLeft) {
-            for (int i = 0; i < count; ++i)
-                out[first + i] = in[i * rowStep];
-        } else {
-            for (int i = 0; i < count; ++i)
-                out[height - 1 - first - i] = in[i * rowStep];
+    constexpr int Block = 16;
+    Pixel* out[Block];
+    for (int x0 = 0; x0 < width; x0 += Block) {
+        const int columns = std::min(Block, width - x0);
+        for (int k = 0; k < columns; ++k)
+            out[k] = turnedRow(fromTop ? x0 + k : width - 1 - x0 - k);
+        for (int i = 0; i < count; ++i) {
+            const Pixel* in = reinterpret_cast<const Pixel*>(rows.constScanLine(i)) + x0;
+            const int column = fromLeft ? first + i : height - 1 - first - i;
+            for (int k = 0; k < columns; ++k)
+                out[k][column] = in[k];
         }
     }
 }
