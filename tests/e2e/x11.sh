@@ -1,14 +1,15 @@
 # Helpers for driving the real program on a virtual X server, sourced by the end-to-end tests
 # and the tour. They need Xvfb, openbox, xdotool and ImageMagick's import.
 
-# Starts a virtual screen with a window manager and points DISPLAY at it.
-start_display() {
-  local number
+# Starts a virtual screen (1280 × 1024 unless a size is given) with a window manager and points
+# DISPLAY at it.
+start_display() { # [width x height]
+  local number size=${1:-1280x1024}
   for number in $(seq 90 140); do
     [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
     # -noreset: by default the server resets when its last client leaves, which would drop the
     # keyboard set below as soon as setxkbmap disconnects.
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     sleep 0.5
     if kill -0 $! 2>/dev/null; then
       export DISPLAY=":$number"

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# The Windows program as a user meets it, under Wine on a virtual X screen with openbox: the
+# setup program installs it silently; started from its Start-menu entry, it runs in the
+# installed folder, where an advanced round is played with the keyboard alone (two answers
+# typed wrong), Enter on the result screen brings back the level choice, and a photograph that
+# has gone missing is reported in an error box with its Windows path and the system's text while
+# the quiz goes on; "Konec" ends it with status 0. Then the uninstaller leaves nothing behind.
+# With a folder given, screenshots of both windows at 150 % are saved there.
+# Usage: tests/windows/setup_program.sh setup.exe [folder for screenshots]
+set -euo pipefail
+shopt -s inherit_errexit
+setup=$(realpath "$1")
+shots=${2:+$(mkdir -p "$2" && realpath "$2")}
+
+source "$(dirname "$0")/../e2e/quiz.sh"
+work=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+start_display 1920x1200 # the quiz window at 150 % is 1449 device pixels wide
+
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1
+wineserver --wait
+drive_c=$WINEPREFIX/drive_c
+installed=$drive_c/Program\ Files/Zorvenka
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorvenka'
+# Wine writes its registry files and its own caches as it goes; every other file counts.
+prefix_files() {
+  (cd "$WINEPREFIX" && find . -type f ! -name '*.reg' ! -path './drive_c/users/*/Temp/*' | sort)
+}
+before_install=$(prefix_files)
+
+echo "-- the setup program, silently"
+wine "$setup" /S
+wineserver --wait
+[[ -f $installed/zorvenka.exe && -f $installed/obr/0/0.jpg && -f $installed/uninstall.exe ]] ||
+  { echo "the program was not installed under Program Files" >&2; exit 1; }
+start_menu_entry='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Zorvenka.lnk'
+[[ -f $drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Zorvenka.lnk ]] ||
+  { echo "no Start-menu entry" >&2; exit 1; }
+wine reg query "$uninstall_key" /v DisplayVersion | grep -q REG_SZ ||
+  { echo "no uninstaller among the installed programs" >&2; exit 1; }
+
+# Flat photographs in place of the installed ones, so that a pixel tells which grass is shown.
+make_photographs "$work/flat"
+cp "$work/flat/obr/0/"*.jpg "$installed/obr/0/"
+cp "$work/flat/obr/2/"*.jpg "$installed/obr/2/"
+
+# Starts the program the way the Start menu does: in the folder its entry names. Sets pid.
+start_from_start_menu() {
+  wine start /wait "$start_menu_entry" &
+  pid=$!
+}
+
+# Types the answer into the focused edit, reads it back through the clipboard, and presses Enter.
+answer_by_keyboard() { # window text
+  local delay
+  for delay in 40 100 200; do
+    [[ $delay == 40 ]] || xdotool key --clearmodifiers ctrl+a BackSpace
+    type_text "$1" "$2" "$delay"
+    edit_holds "$1" "$2" && break
+  done
+  press "$1" Return
+}
+
+# The result line cannot be read off the screen as text, so it is recognised: of the lines a
+# round can end with, the one whose drawing in the result font (Liberation Sans stands in for
+# Arial, as under Wine) best matches the red pixels of the window.
+read_result_line() { # window
+  local shown=$work/shown.png drawn=$work/drawn.png size level mistakes text
+  red_mask() { convert "$1" -fuzz 30% -fill black -opaque red -fill white +opaque black -trim +repage "$2"; }
+  import -window "$1" "$work/window.png"
+  red_mask "$work/window.png" "$shown"
+  size=$(identify -format '%wx%h' "$shown")
+  for level in "Začátečník" "Pokročilý"; do
+    for mistakes in $(seq 0 13); do
+      text="$level: Skore: $mistakes / 13"
+      convert -size 600x60 xc:yellow -font Liberation-Sans-Bold-Italic -pointsize 21 -fill red \
+        -annotate +4+36 "$text" "$work/line.png"
+      red_mask "$work/line.png" "$drawn"
+      convert "$drawn" -resize "$size!" "$drawn"
+      echo "$(compare -metric RMSE "$shown" "$drawn" null: 2>&1 | cut -d' ' -f1) $text"
+    done
+  done | sort -g | head -n 1 | cut -d' ' -f2-
+}
+
+# The error box's text, as Qt's message box copies it with Ctrl+C on Windows: between lines of
+# dashes, the title, the text and the buttons.
+read_error_box() { # window
+  activate "$1"
+  xdotool key --clearmodifiers ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard | tr -d '\r' | sed -n 4p
+}
+
+# The system's text for an error code, as the program shows it: trailing spaces, control
+# characters and full stops cut off.
+x86_64-w64-mingw32-gcc -municode -O2 -o "$work/system_text.exe" "$(dirname "$0")/system_text.c"
+wine_system_text() { # code
+  wine "$work/system_text.exe" "$1" | sed -e 's/[[:space:][:cntrl:].]*$//'
+}
+
+echo "-- an advanced round by keyboard, questions 4 and 9 answered wrong"
+start_from_start_menu
+start=$(wait_for_window "Start page")
+press "$start" Down space Return
+quiz=$(wait_for_window "Zorvenka")
+item=$(wait_for_item_other_than "$quiz" -1) # the intro has gone
+for question in $(seq 13); do
+  item=$(wait_for_item_other_than "$quiz" "$item")
+  if [[ $question == 4 || $question == 9 ]]; then
+    answer_by_keyboard "$quiz" "Tráva"
+    wait_until correction_shown "$quiz"
+    press "$quiz" Return # NEXT
+  else
+    answer_by_keyboard "$quiz" "${SPECIES_NAMES[item]}"
+  fi
+done
+result=$(wait_for_window "Start page")
+wait_for_no_window "Zorvenka"
+result_line=$(read_result_line "$result")
+[[ $result_line == "Pokročilý: Skore: 2 / 13" ]] ||
+  { echo "the result line reads '$result_line'" >&2; exit 1; }
+
+echo "-- Enter: the level choice again"
+press "$result" Return
+level_choice_shown() { colour_near "$(pixel_at "$result" 46 64)" "255 255 255"; } # a radio button
+wait_until level_choice_shown
+
+echo "-- a photograph gone missing: the error box, and the quiz goes on"
+missing=5
+rm "$installed/obr/0/$missing.jpg"
+press "$result" Return # OK
+item=$(wait_for_item_other_than "$quiz" -1)
+# Every answer left empty, each correction gone on from, until the missing one is drawn.
+until [[ $(windows_named "Zorvenka" | wc -l) == 2 ]]; do
+  press "$quiz" Return Return
+done
+box=$(windows_named "Zorvenka" | grep -vx "$quiz")
+message=$(read_error_box "$box")
+expected="Cannot open file \"C:\\Program Files\\Zorvenka\\obr\\0\\$missing.jpg\". $(wine_system_text 2)." # 2: not found
+[[ $message == "$expected" ]] || { echo "the error box says '$message', not '$expected'" >&2; exit 1; }
+press "$box" Return
+wait_until bash -c "[[ \$(xdotool search --onlyvisible --name '^Zorvenka\$' | wc -l) == 1 ]]"
+for _ in $(seq 30); do
+  windows_named "Start page" | grep -q . && break
+  press "$quiz" Return
+done
+result=$(wait_for_window "Start page")
+
+echo "-- Konec"
+press "$result" Tab Return
+expect_exit_zero "$pid"
+cp "$work/flat/obr/0/$missing.jpg" "$installed/obr/0/" # as installed, for the uninstaller
+
+if [[ -n $shots ]]; then
+  echo "-- screenshots at 150 %"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+  start_from_start_menu
+  start=$(wait_for_window "Start page")
+  sleep 1
+  screenshot "$start" "$shots/windows-150-start-page.png"
+  press "$start" Return
+  quiz=$(wait_for_window "Zorvenka")
+  sleep 6 # past the intro
+  screenshot "$quiz" "$shots/windows-150-quiz.png"
+  press "$quiz" alt+F4
+  expect_exit_zero "$pid"
+fi
+
+echo "-- the uninstaller, silently"
+wine "$installed/uninstall.exe" /S
+wineserver --wait
+wait_until bash -c "[[ ! -e '$installed' ]]"
+! wine reg query "$uninstall_key" >/dev/null 2>&1 || { echo "the uninstaller left its registry key" >&2; exit 1; }
+left=$(comm -13 <(echo "$before_install") <(prefix_files))
+[[ -z $left ]] || { echo "files left behind:" >&2; echo "$left" >&2; exit 1; }
+echo "setup program under Wine: passed"
