@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # The Windows program as a user meets it, under Wine on a virtual X screen with openbox: the
-# setup program installs it silently; started from its Start-menu entry, it runs in the
+# setup program installs it silently; started as its Start-menu entry starts it, it runs in the
 # installed folder, where an advanced round is played with the keyboard alone (two answers
 # typed wrong), Enter on the result screen brings back the level choice, and a photograph that
 # has gone missing is reported in an error box with its Windows path and the system's text while
 # the quiz goes on; "Konec" ends it with status 0. Then the uninstaller leaves nothing behind.
-# With a folder given, screenshots of both windows at 150 % are saved there.
-# Usage: tests/windows/setup_program.sh setup.exe [folder for screenshots]
+# The portable zip beside the setup program, unzipped elsewhere, starts there too. With a folder
+# given, screenshots of both windows at 150 % are saved there.
+# Usage: tests/windows/setup_program.sh Zorvenka-<version>-setup.exe [folder for screenshots]
 set -euo pipefail
 shopt -s inherit_errexit
 setup=$(realpath "$1")
+version=$(basename "$setup" -setup.exe)
+version=${version#Zorvenka-}
+portable=$(dirname "$setup")/Zorvenka-$version-portable.zip
 shots=${2:+$(mkdir -p "$2" && realpath "$2")}
 
 source "$(dirname "$0")/../e2e/quiz.sh"
@@ -34,20 +38,27 @@ wine "$setup" /S
 wineserver --wait
 [[ -f $installed/zorvenka.exe && -f $installed/obr/0/0.jpg && -f $installed/uninstall.exe ]] ||
   { echo "the program was not installed under Program Files" >&2; exit 1; }
-start_menu_entry='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Zorvenka.lnk'
-[[ -f $drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Zorvenka.lnk ]] ||
-  { echo "no Start-menu entry" >&2; exit 1; }
-wine reg query "$uninstall_key" /v DisplayVersion | grep -q REG_SZ ||
-  { echo "no uninstaller among the installed programs" >&2; exit 1; }
+start_menu_entry=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Zorvenka.lnk
+[[ -f $start_menu_entry ]] || { echo "no Start-menu entry" >&2; exit 1; }
+# The entry's working folder is the installation folder, where the program finds obr\.
+strings -el "$start_menu_entry" | grep -qxF 'C:\Program Files\Zorvenka' ||
+  { echo "the Start-menu entry does not start in the installation folder" >&2; exit 1; }
+registered=$(wine reg query "$uninstall_key" | tr -d '\r')
+for entry in "DisplayName    REG_SZ    Zorvenka" "DisplayVersion    REG_SZ    $version" \
+  "Publisher    REG_SZ    The Zorvenka developers" 'DisplayIcon    REG_SZ    C:\Program Files\Zorvenka\zorvenka.exe,0' \
+  'UninstallString    REG_SZ    "C:\Program Files\Zorvenka\uninstall.exe"'; do
+  grep -qF "    $entry" <<<"$registered" || { echo "the installed programs lack: $entry" >&2; exit 1; }
+done
 
 # Flat photographs in place of the installed ones, so that a pixel tells which grass is shown.
 make_photographs "$work/flat"
 cp "$work/flat/obr/0/"*.jpg "$installed/obr/0/"
 cp "$work/flat/obr/2/"*.jpg "$installed/obr/2/"
 
-# Starts the program the way the Start menu does: in the folder its entry names. Sets pid.
-start_from_start_menu() {
-  wine start /wait "$start_menu_entry" &
+# Starts the installed program in its folder, as its Start-menu entry does. Sets pid. (Wine's
+# `start` would follow the entry itself, but does not hand back the program's exit status.)
+start_installed() {
+  (cd "$installed" && exec wine zorvenka.exe) &
   pid=$!
 }
 
@@ -100,7 +111,7 @@ wine_system_text() { # code
 }
 
 echo "-- an advanced round by keyboard, questions 4 and 9 answered wrong"
-start_from_start_menu
+start_installed
 start=$(wait_for_window "Start page")
 press "$start" Down space Return
 quiz=$(wait_for_window "Zorvenka")
@@ -155,7 +166,7 @@ cp "$work/flat/obr/0/$missing.jpg" "$installed/obr/0/" # as installed, for the u
 if [[ -n $shots ]]; then
   echo "-- screenshots at 150 %"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
-  start_from_start_menu
+  start_installed
   start=$(wait_for_window "Start page")
   sleep 1
   screenshot "$start" "$shots/windows-150-start-page.png"
@@ -166,6 +177,14 @@ if [[ -n $shots ]]; then
   press "$quiz" alt+F4
   expect_exit_zero "$pid"
 fi
+
+echo "-- the portable folder, unzipped elsewhere"
+unzip -q "$portable" -d "$work/portable"
+(cd "$work/portable/Zorvenka-$version" && exec wine zorvenka.exe) &
+pid=$!
+start=$(wait_for_window "Start page")
+press "$start" alt+F4
+expect_exit_zero "$pid"
 
 echo "-- the uninstaller, silently"
 wine "$installed/uninstall.exe" /S
