@@ -76,9 +76,11 @@ answer_by_keyboard() { # window text
 # The result line cannot be read off the screen as text, so it is recognised: of the lines a
 # round can end with, the one whose drawing in the result font (Liberation Sans stands in for
 # Arial, as under Wine) best matches the red pixels of the window.
+red_mask() { # picture mask
+  convert "$1" -fuzz 30% -fill white +opaque red -fill black -opaque red -trim +repage "$2"
+}
 read_result_line() { # window
   local shown=$work/shown.png drawn=$work/drawn.png size level mistakes text
-  red_mask() { convert "$1" -fuzz 30% -fill black -opaque red -fill white +opaque black -trim +repage "$2"; }
   import -window "$1" "$work/window.png"
   red_mask "$work/window.png" "$shown"
   size=$(identify -format '%wx%h' "$shown")
