@@ -50,17 +50,34 @@ for entry in "DisplayName    REG_SZ    Zorvenka" "DisplayVersion    REG_SZ    $v
   grep -qF "    $entry" <<<"$registered" || { echo "the installed programs lack: $entry" >&2; exit 1; }
 done
 
-# Flat photographs in place of the installed ones, so that a pixel tells which grass is shown.
-make_photographs "$work/flat"
-cp "$work/flat/obr/0/"*.jpg "$installed/obr/0/"
-cp "$work/flat/obr/2/"*.jpg "$installed/obr/2/"
-
 # Starts the installed program in its folder, as its Start-menu entry does. Sets pid. (Wine's
 # `start` would follow the entry itself, but does not hand back the program's exit status.)
 start_installed() {
   (cd "$installed" && exec wine zorvenka.exe) &
   pid=$!
 }
+
+# The windows at 150 % (144 dots per inch), with the photographs as installed.
+if [[ -n $shots ]]; then
+  echo "-- screenshots at 150 %"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+  start_installed
+  start=$(wait_for_window "Start page")
+  sleep 1
+  screenshot "$start" "$shots/windows-150-start-page.png"
+  press "$start" Return
+  quiz=$(wait_for_window "Zorvenka")
+  sleep 6 # past the intro
+  screenshot "$quiz" "$shots/windows-150-quiz.png"
+  press "$quiz" alt+F4
+  expect_exit_zero "$pid"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+fi
+
+# Flat photographs in place of the installed ones, so that a pixel tells which grass is shown.
+make_photographs "$work/flat"
+cp "$work/flat/obr/0/"*.jpg "$installed/obr/0/"
+cp "$work/flat/obr/2/"*.jpg "$installed/obr/2/"
 
 # Types the answer into the focused edit, reads it back through the clipboard, and presses Enter.
 answer_by_keyboard() { # window text
@@ -117,7 +134,8 @@ start_installed
 start=$(wait_for_window "Start page")
 press "$start" Down space Return
 quiz=$(wait_for_window "Zorvenka")
-item=$(wait_for_item_other_than "$quiz" -1) # the intro has gone
+wait_for_item_other_than "$quiz" -1 >/dev/null # the intro has gone
+item=-1
 for question in $(seq 13); do
   item=$(wait_for_item_other_than "$quiz" "$item")
   if [[ $question == 4 || $question == 9 ]]; then
@@ -144,7 +162,8 @@ missing=5
 rm "$installed/obr/0/$missing.jpg"
 press "$result" Return # OK
 wait_for_item_other_than "$quiz" -1 >/dev/null
-error_box_open() { [[ $(windows_named "Zorvenka" | wc -l) == 2 ]]; }
+box_title=$(application_title zorvenka.exe) # the quiz window is "Zorvenka", the box "zorvenka"
+error_box_open() { first_window_named "$box_title" >/dev/null; }
 error_box_closed() { ! error_box_open; }
 went_on() { error_box_open || ! correction_shown "$quiz"; }
 expected="Cannot open file \"C:\\Program Files\\Zorvenka\\obr\\0\\$missing.jpg\". $(wine_system_text 2)." # 2: not found
@@ -158,7 +177,7 @@ for question in $(seq 12); do
   press "$quiz" Return
   wait_until went_on
   error_box_open || continue
-  box=$(windows_named "Zorvenka" | grep -vx "$quiz")
+  box=$(first_window_named "$box_title")
   message=$(read_error_box "$box")
   [[ $message == "$expected" ]] || { echo "the error box says '$message', not '$expected'" >&2; exit 1; }
   press "$box" Return
@@ -175,21 +194,6 @@ echo "-- Konec"
 press "$result" Tab Return
 expect_exit_zero "$pid"
 cp "$work/flat/obr/0/$missing.jpg" "$installed/obr/0/" # as installed, for the uninstaller
-
-if [[ -n $shots ]]; then
-  echo "-- screenshots at 150 %"
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
-  start_installed
-  start=$(wait_for_window "Start page")
-  sleep 1
-  screenshot "$start" "$shots/windows-150-start-page.png"
-  press "$start" Return
-  quiz=$(wait_for_window "Zorvenka")
-  sleep 6 # past the intro
-  screenshot "$quiz" "$shots/windows-150-quiz.png"
-  press "$quiz" alt+F4
-  expect_exit_zero "$pid"
-fi
 
 echo "-- the portable folder, unzipped elsewhere"
 unzip -q "$portable" -d "$work/portable"
