@@ -1,5 +1,27 @@
 include(GoogleTest)
 
+# A Windows build made on Linux runs its tests under Wine (build-windows/wine-run.sh), in a Wine
+# prefix of the build's own, with the DLLs and Qt plugins found where the build took them from.
+if(WIN32 AND CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+  function(zorvenka_wine_folder file result)
+    get_filename_component(folder ${file} DIRECTORY)
+    string(REPLACE "/" "\\" folder "Z:${folder}")
+    set(${result} ${folder} PARENT_SCOPE)
+  endfunction()
+  get_target_property(qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
+  set(ZORVENKA_WINE_DLL_PATH)
+  foreach(dll ${qt_core} ${ZORVENKA_RUNTIME_DLLS})
+    zorvenka_wine_folder(${dll} folder)
+    list(APPEND ZORVENKA_WINE_DLL_PATH ${folder})
+  endforeach()
+  list(REMOVE_DUPLICATES ZORVENKA_WINE_DLL_PATH)
+  get_target_property(windows_plugin Qt6::QWindowsIntegrationPlugin IMPORTED_LOCATION_RELEASE)
+  get_filename_component(platforms_folder ${windows_plugin} DIRECTORY)
+  zorvenka_wine_folder(${platforms_folder} ZORVENKA_WINE_PLUGIN_PATH)
+  configure_file(${PROJECT_SOURCE_DIR}/tests/windows/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+endif()
+
 # What every test process gets under the sanitizers: leak checking, with leaks inside system
 # libraries (never ours) set aside, stack traces for undefined behaviour, and races in our code
 # as failures. Qt is not built with ThreadSanitizer, so its own memory traffic and its locks

@@ -1,9 +1,11 @@
 #include "tests/pictures/TestImages.h"
+#include "tests/support/TestSystem.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -26,7 +28,9 @@ CheckRun runCheck(const std::string& folder)
     QProcess process;
     process.start(ZORVENKA_CHECK, {QString::fromStdString(folder)});
     EXPECT_TRUE(process.waitForFinished(100'000));
-    return {process.exitCode(), process.readAllStandardOutput().toStdString()};
+    std::string output = process.readAllStandardOutput().toStdString();
+    std::erase(output, '\r'); // Windows ends its console lines with CR LF
+    return {process.exitCode(), output};
 }
 
 void write(const fs::path& path, const Bytes& bytes)
@@ -46,9 +50,14 @@ TEST(CheckProgram, ReportsEveryPhotographAsTheQuizWillShowItAndFailsWhenOneWillN
     const Bytes fine = encodeJpeg(filledImage(640, 480, Qt::darkGreen));
     for (const int item : {0, 1, 2, 6, 8, 9, 11, 12})
         write(obr2 / (std::to_string(item) + ".jpg"), fine);
+    // Where the system tells capitals apart, a camera's 3.JPG is found by ignoring them, and two
+    // names that differ only in capitals are refused; elsewhere 3.JPG is simply 3.jpg.
+    const bool namesIgnoreCase = testsystem::namesIgnoreCase();
     write(obr2 / "3.JPG", fine);
-    write(obr2 / "5.JPG", fine);
-    write(obr2 / "5.Jpg", fine);
+    if (!namesIgnoreCase) {
+        write(obr2 / "5.JPG", fine);
+        write(obr2 / "5.Jpg", fine);
+    }
     write(obr0 / "0.jpg", fine);
     // 1.jpg is missing.
     write(obr0 / "2.jpg", solidBmp(4, 4, Qt::red));
@@ -66,36 +75,42 @@ TEST(CheckProgram, ReportsEveryPhotographAsTheQuizWillShowItAndFailsWhenOneWillN
     write(folder / "obr" / "notes.txt", {'h', 'i'});
 
     const std::string absolute = fs::path(folder).lexically_normal().string();
+    const std::string missing = testsystem::missingFileText();
     const CheckRun run = runCheck(folder.string());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.output,
+    std::string expected =
               "obr/0/0.jpg: fine, 640 x 480\n"
-              "obr/0/1.jpg: error: Cannot open file \"" + absolute + "/obr/0/1.jpg\". No such file or directory.\n"
+              "obr/0/1.jpg: error: Cannot open file \"" + absolute + "/obr/0/1.jpg\". " + missing + ".\n"
               "obr/0/2.jpg: error: JPEG error #53.\n"
               "obr/0/3.jpg: error: JPEG error #42.\n"
               "obr/0/4.jpg: error: JPEG error #" + std::to_string(JERR_SOF_DUPLICATE) + ".\n"
               "obr/0/5.jpg: fine, 360 x 480; shown upright: its camera tag asks for a quarter turn clockwise\n"
               "obr/0/6.jpg: fine, 100 x 80; smaller than its box (393 x 480), so shown small\n"
               "obr/0/7.jpg: fine, 6000 x 5000; large (30 megapixels), so slow to show: 12 megapixels is plenty\n"
-              "obr/0/8.jpg: error: Cannot open file \"" + absolute + "/obr/0/8.jpg\". Is a directory.\n"
+              "obr/0/8.jpg: error: Cannot open file \"" + absolute + "/obr/0/8.jpg\". "
+                  + testsystem::folderInsteadOfFileText() + ".\n"
               "obr/0/9.jpg: fine, 640 x 480\n"
               "obr/0/10.jpg: fine, 640 x 480\n"
               "obr/0/11.jpg: fine, 640 x 480\n"
               "obr/2/0.jpg: fine, 640 x 480\n"
               "obr/2/1.jpg: fine, 640 x 480\n"
               "obr/2/2.jpg: fine, 640 x 480\n"
-              "obr/2/3.jpg: fine, 640 x 480; found as obr/2/3.JPG, by ignoring capitals\n"
-              "obr/2/5.jpg: error: Cannot open file \"" + absolute + "/obr/2/5.jpg\". No such file or directory.\n"
+              + (namesIgnoreCase ? "obr/2/3.jpg: fine, 640 x 480\n"
+                                 : "obr/2/3.jpg: fine, 640 x 480; found as obr/2/3.JPG, by ignoring capitals\n")
+              + "obr/2/5.jpg: error: Cannot open file \"" + absolute + "/obr/2/5.jpg\". " + missing + ".\n"
               "obr/2/6.jpg: fine, 640 x 480\n"
               "obr/2/8.jpg: fine, 640 x 480\n"
               "obr/2/9.jpg: fine, 640 x 480\n"
               "obr/2/11.jpg: fine, 640 x 480\n"
               "obr/2/12.jpg: fine, 640 x 480\n"
               "obr/0/12.jpg: never shown: the quiz does not read this file\n"
-              "obr/2/5.JPG: never shown: the quiz does not read this file\n"
-              "obr/2/5.Jpg: never shown: the quiz does not read this file\n"
-              "obr/notes.txt: never shown: the quiz does not read this file\n"
-              "6 of 22 photographs will not show.\n");
+              + (namesIgnoreCase ? "" : "obr/2/5.JPG: never shown: the quiz does not read this file\n"
+                                        "obr/2/5.Jpg: never shown: the quiz does not read this file\n")
+              + "obr/notes.txt: never shown: the quiz does not read this file\n"
+              "6 of 22 photographs will not show.\n";
+    // The program names its files with the system's own separator.
+    std::replace(expected.begin(), expected.end(), '/', static_cast<char>(fs::path::preferred_separator));
+    EXPECT_EQ(run.output, expected);
 }
 
 TEST(CheckProgram, PassesTheShippedPhotographs)

@@ -1,6 +1,7 @@
 // Pictures built to exhaust memory fail with the program's own error instead, before the memory
 // is taken, or take memory only for what their bytes give.
 #include "tests/pictures/TestImages.h"
+#include "tests/support/TestSystem.h"
 
 #include "pictures/BitmapGraphic.h"
 #include "pictures/JpegGraphic.h"
@@ -10,41 +11,14 @@
 
 #include <QPainter>
 
-#include <fstream>
 #include <string>
 
-#include <unistd.h>
 
 namespace {
 
 long residentMiB()
 {
-    long pages = 0;
-    long resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return resident * (::sysconf(_SC_PAGESIZE) / 1024) / 1024;
-}
-
-// The process's peak resident size is set back to what it holds now, so that the next reading
-// gives the peak of one step; false where the system cannot do that.
-bool resetPeakResident()
-{
-    std::ofstream clearRefs("/proc/self/clear_refs");
-    clearRefs << "5" << std::flush;
-    return static_cast<bool>(clearRefs);
-}
-
-long peakResidentMiB()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string field; status >> field;) {
-        if (field == "VmHWM:") {
-            long kib = 0;
-            status >> kib;
-            return kib / 1024;
-        }
-    }
-    return 0;
+    return testsystem::residentKiB() / 1024;
 }
 
 // A progressive CMYK file claiming 16000 x 16000 pixels stays under the pixel cap, but libjpeg
@@ -78,11 +52,11 @@ TEST(HostilePictures, ABitmapOfFewBytesTakesMemoryOnlyForThePixelsItWrites)
     monochrome.insert(monochrome.end(), 2048, 0xAA); // one row, every other pixel white
     testimages::Bytes colour = bmpHeaders(16384, 16384, 24);
     colour.insert(colour.end(), 16384 * 3, 255); // one white row
-    if (!resetPeakResident())
+    if (!testsystem::resetPeakResident())
         GTEST_SKIP() << "the peak resident size cannot be reset here";
 
     for (const auto& bmp : {runLength, monochrome, colour}) {
-        resetPeakResident();
+        testsystem::resetPeakResident();
         const long before = residentMiB();
         pictures::BitmapGraphic graphic;
         graphic.readBytes(bmp);
@@ -95,7 +69,7 @@ TEST(HostilePictures, ABitmapOfFewBytesTakesMemoryOnlyForThePixelsItWrites)
         // A quarter of the bitmap's size: AddressSanitizer marks the block in its shadow, an
         // eighth of its size.
         const qsizetype bytes = graphic.image().sizeInBytes();
-        EXPECT_LT(peakResidentMiB() - before, bytes / 4 / (1024 * 1024))
+        EXPECT_LT(testsystem::peakResidentKiB() / 1024 - before, bytes / 4 / (1024 * 1024))
             << "a bitmap of " << bytes << " bytes";
     }
 }

@@ -4,6 +4,7 @@
 // last round must stay within 5 % of that after the tenth, when every cache has filled.
 // ZORVENKA_SOAK_ROUNDS sets the number of rounds (500 when unset).
 #include "tests/ui/ProgramRun.h"
+#include "tests/support/TestSystem.h"
 
 #include "pictures/PictureBox.h"
 #include "platform/Memory.h"
@@ -18,11 +19,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-
-#include <malloc.h>
-#include <unistd.h>
 
 using ui::Form1;
 using ui::Form2;
@@ -35,17 +32,6 @@ int roundsToPlay()
 {
     const char* rounds = std::getenv("ZORVENKA_SOAK_ROUNDS");
     return rounds ? std::atoi(rounds) : 500;
-}
-
-// Freed memory that the allocator keeps for later goes back first, so that what is left is what
-// the program holds.
-long residentKiB()
-{
-    ::malloc_trim(0);
-    long pages = 0;
-    long resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
 }
 
 class Soak : public ProgramRun {
@@ -112,13 +98,13 @@ TEST_F(Soak, WholeRoundsKeepTheirMemory)
         for (int round = 1; round <= rounds + 1 && !HasFatalFailure(); ++round) {
             beginRound(round);
             if (round == settledRound + 1)
-                settled = residentKiB();
+                settled = testsystem::residentKiB();
             if (round % 50 == 1)
-                std::printf("after round %d: %ld KiB resident\n", round - 1, residentKiB());
+                std::printf("after round %d: %ld KiB resident\n", round - 1, testsystem::residentKiB());
             if (round <= rounds)
                 playQuestions(round);
         }
-        last = residentKiB();
+        last = testsystem::residentKiB();
         Form1->close();
     });
     std::printf("%d rounds; resident after round %d: %ld KiB, after the last: %ld KiB\n", rounds,

@@ -1,4 +1,5 @@
 #include "TestImages.h"
+#include "tests/support/TestSystem.h"
 
 #include "pictures/BitmapGraphic.h"
 #include "pictures/JpegGraphic.h"
@@ -83,7 +84,7 @@ TEST_F(PictureTest, MissingFileFailsWithTheAbsolutePathAndTheSystemText)
     const std::string path = folder_.path().toStdString() + "\\missing.jpg";
     expectFailureKeepsPicture<platform::FileOpenError>(
         [&] { picture_.loadFromFile(path); },
-        "Cannot open file \"" + platform::absolutePath(path) + "\". No such file or directory");
+        "Cannot open file \"" + platform::absolutePath(path) + "\". " + testsystem::missingFileText());
 }
 
 TEST_F(PictureTest, BrokenFilesFailAtLoadAndKeepThePicture)

@@ -1,4 +1,5 @@
 #include "ProgramRun.h"
+#include "tests/support/TestSystem.h"
 
 #include "ui/Application.h"
 #include "ui/GroupBox.h"
@@ -237,7 +238,7 @@ TEST_F(FlowTest, AMissingFirstPhotographIsReportedBeforeTheStartPageAndTheQuizGo
         EXPECT_FALSE(startPageExistedAtTheBox);
         EXPECT_EQ(errorBoxes[0].title, ui::Application::instance().title());
         EXPECT_EQ(errorBoxes[0].text,
-                  "Cannot open file \"" + photograph(0, 0).string() + "\". No such file or directory.");
+                  "Cannot open file \"" + photograph(0, 0).string() + "\". " + testsystem::missingFileText() + ".");
         EXPECT_TRUE(Form2->isVisible());
         EXPECT_EQ(Form1->Label6->text(), "");      // FormCreate stopped at the failed load
         EXPECT_TRUE(Form1->Image1->isVisibleTo(Form1)); // shown just before it

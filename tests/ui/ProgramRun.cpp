@@ -6,12 +6,16 @@
 #include "ui/Unit1.h"
 
 #include "quiz/GrassTables.h"
+#include "tools/JpegWriter.h"
 
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <fstream>
+#include <vector>
 
 #include <unistd.h>
 
@@ -43,7 +47,10 @@ void ProgramRun::writeFlatPhotograph(int folder, int item, QSize size, QColor co
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    ASSERT_TRUE(image.save(QString::fromStdString(photograph(folder, item).string()), "JPEG", 100));
+    const std::vector<unsigned char> jpeg = jpegwriter::encode(image, {.quality = 100});
+    std::ofstream file(photograph(folder, item), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
+    ASSERT_TRUE(file.good());
 }
 
 int ProgramRun::run(const std::function<void()>& script)
