@@ -1,3 +1,5 @@
+#include "tests/platform/FolderFixture.h"
+
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/SystemText.h"
@@ -14,34 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Each test works in a folder of its own, made the current directory, as the program's
-// photographs are read relative to it.
-class FilesTest : public ::testing::Test {
+class FilesTest : public FolderFixture {
 protected:
-    void SetUp() override
-    {
-        previous_ = fs::current_path();
-        folder_ = fs::temp_directory_path() / ("zorvenka-files-" + std::to_string(::getpid()));
-        fs::create_directories(folder_ / "obr" / "0");
-        fs::current_path(folder_);
-    }
-    void TearDown() override
-    {
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-    std::string openMessage(const std::string& path)
-    {
-        try {
-            platform::readWholeFile(path);
-        } catch (const platform::FileOpenError& error) {
-            return error.what();
-        }
-        return "no error";
-    }
-
-    fs::path previous_;
-    fs::path folder_;
+    FilesTest() : FolderFixture(fs::temp_directory_path() / ("zorvenka-files-" + std::to_string(::getpid()))) {}
 };
 
 TEST_F(FilesTest, ReadsARegularFileWholeThroughABackslashPath)

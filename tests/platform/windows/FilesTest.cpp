@@ -1,3 +1,5 @@
+#include "tests/platform/FolderFixture.h"
+
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/ProgramFile.h"
@@ -20,40 +22,21 @@ std::string utf8(const fs::path& path)
     return std::string(text.begin(), text.end());
 }
 
-// Each test works in a folder of its own whose name is not ASCII, made the current directory,
-// as a teacher's photographs under C:\Users\Jiří\... are read relative to it.
-class FilesTest : public ::testing::Test {
+// A folder whose name is not ASCII, as a teacher's photographs under C:\Users\Jiří\... are.
+class FilesTest : public FolderFixture {
 protected:
-    void SetUp() override
+    FilesTest() : FolderFixture(unicodeFolder()) {}
+    static fs::path unicodeFolder()
     {
-        previous_ = fs::current_path();
-        folder_ = fs::temp_directory_path() / fs::path(u8"zorvenka-Jiří-");
-        folder_ += std::to_string(::GetCurrentProcessId());
-        fs::create_directories(folder_ / "obr" / "0");
-        fs::current_path(folder_);
-    }
-    void TearDown() override
-    {
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-    std::string openMessage(const std::string& path)
-    {
-        try {
-            platform::readWholeFile(path);
-        } catch (const platform::FileOpenError& error) {
-            return error.what();
-        }
-        return "no error";
+        fs::path folder = fs::temp_directory_path() / fs::path(u8"zorvenka-Jiří-");
+        folder += std::to_string(::GetCurrentProcessId());
+        return folder;
     }
     std::string cannotOpen(const fs::path& file, DWORD error)
     {
         return "Cannot open file \"" + utf8(folder_ / file) + "\". "
             + platform::systemErrorText(static_cast<int>(error));
     }
-
-    fs::path previous_;
-    fs::path folder_;
 };
 
 TEST_F(FilesTest, ReadsAFileWholeThroughABackslashPathInAUnicodeFolder)
