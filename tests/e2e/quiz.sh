@@ -157,6 +157,34 @@ play_right_round() { # quiz window; prints the result screen's id
   wait_for_window "Start page"
 }
 
+# The round that the tour and the memory benchmark play, from the start page to the result
+# screen: Enter, the intro, the first question left unanswered and its correction, the whole
+# plant enlarged and closed again, then every answer left empty (a correction and NEXT each).
+# At each stop it runs `step <stop> <window>`, the stops being start-page, intro, question,
+# correction, detail-view and result; the result screen stays up.
+play_tour_round() { # step
+  local step=$1 start quiz detail result
+  start=$(wait_for_window "Start page")
+  "$step" start-page "$start"
+  press "$start" Return
+  quiz=$(wait_for_window "Zorvenka")
+  sleep 0.5
+  "$step" intro "$quiz"
+  sleep 5 # the intro panel goes with the first tick of the quiz window's timer
+  "$step" question "$quiz"
+  press "$quiz" Return # nothing picked: a wrong answer
+  "$step" correction "$quiz"
+  click_at "$quiz" "$PHOTO0_X" "$PHOTO0_Y" # the first question is item 0, which has both
+  detail=$(wait_for_window "Detajl")
+  sleep 0.5
+  "$step" detail-view "$detail"
+  click_at "$detail" 400 300
+  wait_for_no_window "Detajl"
+  for _ in $(seq 25); do press "$quiz" Return; done
+  result=$(wait_for_window "Start page")
+  "$step" result "$result"
+}
+
 # The program's files: a folder with the photographs to run in, and a home, runtime and temporary
 # folder of its own, so that anything it wrote would show up in tree_of "$work".
 prepare_run_folder() { # work folder

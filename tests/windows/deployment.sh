@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# The Windows program's folder as `cmake --install` lays it out must be complete: every DLL
+# The Windows program's folder as `cmake --install` lays it out (scripts/windows does, into
+# <build>/zorvenka) must be complete: every DLL
 # that its programs, DLLs and plugins import lies in the folder or is part of Windows (Wine's
 # system folder holds a stand-in for each of those), and zorvenka-check.exe, started in the
 # folder with nothing on Wine's DLL path, checks the photographs beside it.
 # Usage: tests/windows/deployment.sh <Windows build folder>
 set -euo pipefail
 build=$(cd "$1" && pwd)
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cmake --install "$build" --prefix "$folder" >/dev/null
-export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+folder=$build/zorvenka
+[[ -f $folder/zorvenka.exe ]] ||
+  { echo "no program folder in $folder: lay it out first (cmake --install $build --prefix $folder)"; exit 1; }
+source "$(dirname "$0")/wine-environment.sh"
+use_wine_prefix "$build/wine"
 system=$WINEPREFIX/drive_c/windows/system32
 
 present() { # folder dll

@@ -21,9 +21,8 @@ work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 start_display 1920x1200 # the quiz window at 150 % is 1449 device pixels wide
 
-export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1
-wineserver --wait
+source "$(dirname "$0")/wine-environment.sh"
+make_wine_prefix "$work/wine"
 drive_c=$WINEPREFIX/drive_c
 installed=$drive_c/Program\ Files/Zorvenka
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorvenka'
