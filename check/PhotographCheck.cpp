@@ -5,8 +5,8 @@
 #include "platform/Files.h"
 #include "quiz/GrassTables.h"
 #include "quiz/QuizTexts.h"
-#include "ui/ErrorBox.h"
-#include "ui/Unit1.h"
+#include "ui/QuizWindow.h"
+#include "ui/framework/ErrorBox.h"
 
 #include <QImage>
 #include <QPainter>

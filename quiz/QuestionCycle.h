@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quiz/QuizState.h"
-#include "quiz/QuizWindow.h"
+#include "quiz/QuizView.h"
 #include "quiz/RandomSource.h"
 
 #include <cstdint>

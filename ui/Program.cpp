@@ -1,8 +1,8 @@
 #include "Program.h"
 
-#include "Application.h"
-#include "Unit1.h"
-#include "Unit2.h"
+#include "QuizWindow.h"
+#include "StartPageWindow.h"
+#include "ui/framework/Application.h"
 
 #include "assets/Artwork.h"
 #include "pictures/PictureBox.h"

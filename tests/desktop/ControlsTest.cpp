@@ -1,8 +1,8 @@
 #include "DesktopRun.h"
 
-#include "ui/GroupBox.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
+#include "ui/widgets/GroupBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "DesktopRun.h"
 
-#include "ui/Application.h"
-#include "ui/GroupBox.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
+#include "ui/framework/Application.h"
+#include "ui/widgets/GroupBox.h"
 
 #include "quiz/GrassTables.h"
 

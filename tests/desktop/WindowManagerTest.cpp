@@ -1,10 +1,10 @@
 #include "DesktopRun.h"
 
-#include "ui/Application.h"
-#include "ui/ErrorBox.h"
-#include "ui/GroupBox.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
+#include "ui/framework/Application.h"
+#include "ui/framework/ErrorBox.h"
+#include "ui/widgets/GroupBox.h"
 
 #include "pictures/PictureBox.h"
 

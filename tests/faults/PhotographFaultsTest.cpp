@@ -1,14 +1,14 @@
 // Photographs that go bad while a round runs, on the real windows: each fault gives its error
 // box with the exact text, the question is left as far as it got before the failed load, and
 // once the photographs are back the quiz goes on.
-#include "tests/ui/ProgramRun.h"
 #include "tests/support/TestSystem.h"
+#include "tests/ui/ProgramRun.h"
 
 #include "pictures/PictureBox.h"
 #include "quiz/GrassTables.h"
-#include "ui/Label.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
+#include "ui/widgets/Label.h"
 
 #include <QComboBox>
 #include <QImage>

@@ -3,14 +3,14 @@
 // LeakSanitizer, which fails the program on any leak at its end. The resident memory after the
 // last round must stay within 5 % of that after the tenth, when every cache has filled.
 // ZORVENKA_SOAK_ROUNDS sets the number of rounds (500 when unset).
-#include "tests/ui/ProgramRun.h"
 #include "tests/support/TestSystem.h"
+#include "tests/ui/ProgramRun.h"
 
 #include "pictures/PictureBox.h"
 #include "platform/Memory.h"
-#include "ui/Label.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
+#include "ui/widgets/Label.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakeQuizWindow.h"
+#include "FakeQuizView.h"
 
-#include "quiz/QuestionCycle.h"
 #include "quiz/GrassTables.h"
+#include "quiz/QuestionCycle.h"
 
 #include <algorithm>
 #include <cstdint>

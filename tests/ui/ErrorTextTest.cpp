@@ -1,5 +1,5 @@
-#include "ui/Application.h"
-#include "ui/ErrorBox.h"
+#include "ui/framework/Application.h"
+#include "ui/framework/ErrorBox.h"
 
 #include <gtest/gtest.h>
 

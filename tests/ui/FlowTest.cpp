@@ -1,11 +1,11 @@
 #include "ProgramRun.h"
 #include "tests/support/TestSystem.h"
 
-#include "ui/Application.h"
-#include "ui/GroupBox.h"
-#include "ui/Label.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
+#include "ui/framework/Application.h"
+#include "ui/widgets/GroupBox.h"
+#include "ui/widgets/Label.h"
 
 #include "pictures/JpegGraphic.h"
 #include "pictures/PictureBox.h"

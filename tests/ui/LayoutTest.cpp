@@ -1,10 +1,10 @@
 #include "ProgramRun.h"
 
-#include "ui/Fonts.h"
-#include "ui/GroupBox.h"
-#include "ui/Label.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/GroupBox.h"
+#include "ui/widgets/Label.h"
 
 #include "pictures/PictureBox.h"
 

@@ -1,8 +1,8 @@
 #include "ProgramDriver.h"
 
 #include "ui/Program.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "ui/QuizWindow.h"
+#include "ui/StartPageWindow.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ErrorBox.h"
+#include "ui/framework/ErrorBox.h"
 
 #include <functional>
 

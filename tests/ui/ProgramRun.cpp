@@ -2,8 +2,8 @@
 
 #include "ProgramDriver.h"
 
-#include "ui/Application.h"
-#include "ui/Unit1.h"
+#include "ui/QuizWindow.h"
+#include "ui/framework/Application.h"
 
 #include "quiz/GrassTables.h"
 #include "tools/JpegWriter.h"

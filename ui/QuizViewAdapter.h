@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/QuizWindow.h"
+#include "quiz/QuizView.h"
 
 class QWidget;
 

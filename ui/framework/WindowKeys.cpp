@@ -1,4 +1,4 @@
-#include "FormKeyboard.h"
+#include "WindowKeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>

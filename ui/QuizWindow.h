@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "ui/framework/TopLevelWindow.h"
 
 #include "quiz/QuizState.h"
 

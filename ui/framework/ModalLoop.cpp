@@ -1,7 +1,7 @@
 #include "ModalLoop.h"
 
 #include "Application.h"
-#include "Form.h"
+#include "TopLevelWindow.h"
 
 #include "platform/Errors.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Errors.h"
-#include "quiz/QuizWindow.h"
+#include "quiz/QuizView.h"
 
 #include <map>
 #include <set>

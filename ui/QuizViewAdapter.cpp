@@ -1,9 +1,9 @@
-#include "QuizWindowControls.h"
+#include "QuizViewAdapter.h"
 
-#include "GroupBox.h"
-#include "Label.h"
-#include "Unit1.h"
-#include "Unit2.h"
+#include "QuizWindow.h"
+#include "StartPageWindow.h"
+#include "ui/widgets/GroupBox.h"
+#include "ui/widgets/Label.h"
 
 #include "pictures/PictureBox.h"
 

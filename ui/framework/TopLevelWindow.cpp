@@ -1,4 +1,4 @@
-#include "Form.h"
+#include "TopLevelWindow.h"
 
 #include "Application.h"
 

@@ -1,4 +1,4 @@
-#include "GlyphButton.h"
+#include "PaintedButton.h"
 
 #include "PushButton.h"
 #include "Shades.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FormKeyboard.h"
 #include "ModalLoop.h"
 #include "WindowFrame.h"
 #include "WindowGeometry.h"
+#include "WindowKeys.h"
 
 #include <QWidget>
 

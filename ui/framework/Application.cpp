@@ -1,7 +1,7 @@
 #include "Application.h"
 
 #include "ErrorBox.h"
-#include "Form.h"
+#include "TopLevelWindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>
