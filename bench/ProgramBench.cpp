@@ -127,21 +127,21 @@ void settle()
 // The question shows the photographs whose boxes are shown.
 int photographsShown()
 {
-    return int{ui::Form1->Image1->isVisible()} + int{ui::Form1->Image3->isVisible()};
+    return int{ui::quizWindow->plantPhoto->isVisible()} + int{ui::quizWindow->headPhoto->isVisible()};
 }
 
 // The quiz window's button: OK with no answer shows the correction, then it goes on.
 void clickQuizButton()
 {
-    QTest::mouseClick(ui::Form1->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(ui::quizWindow->answerButton, Qt::LeftButton);
 }
 
 // "OK" on the level choice; from the result screen "Znovu" first.
 void startRound()
 {
-    if (ui::Form2->GroupBox2->isVisible())
-        QTest::mouseClick(ui::Form2->Button3, Qt::LeftButton);
-    QTest::mouseClick(ui::Form2->Button1, Qt::LeftButton);
+    if (ui::startPageWindow->resultPanel->isVisible())
+        QTest::mouseClick(ui::startPageWindow->againButton, Qt::LeftButton);
+    QTest::mouseClick(ui::startPageWindow->startButton, Qt::LeftButton);
     settle();
 }
 
@@ -158,14 +158,14 @@ void endIntro()
 // photographs.
 std::optional<Timing> changeQuestion()
 {
-    if (!ui::Form1->isVisible())
+    if (!ui::quizWindow->isVisible())
         startRound();
     clickQuizButton();
     settle();
     const int decodesBefore = pictures::JpegGraphic::decodeCount();
     const Stopwatch stopwatch;
     clickQuizButton();
-    if (!ui::Form1->isVisible()) {
+    if (!ui::quizWindow->isVisible()) {
         settle();
         return std::nullopt;
     }
@@ -190,8 +190,8 @@ Timing changeToQuestionWithTwoPhotographs()
 // small ones in their place.
 void showLargePhotographs()
 {
-    if (!ui::Form1->isVisible() || photographsShown() < 2
-        || ui::Form1->Image1->picture().width() != LargeWidth)
+    if (!ui::quizWindow->isVisible() || photographsShown() < 2
+        || ui::quizWindow->plantPhoto->picture().width() != LargeWidth)
         changeToQuestionWithTwoPhotographs();
 }
 
@@ -250,28 +250,28 @@ protected:
 void DetailView(benchmark::State& state)
 {
     showLargePhotographs();
-    PaintCounter painted(ui::Form2->Image1);
+    PaintCounter painted(ui::startPageWindow->detailPhoto);
     const int decodesBefore = pictures::JpegGraphic::decodeCount();
     IterationTimes times(state);
     for (auto _ : state) {
         const int paintsBefore = painted.count;
         const Stopwatch stopwatch;
-        QTest::mouseClick(ui::Form1->Image1, Qt::LeftButton);
+        QTest::mouseClick(ui::quizWindow->plantPhoto, Qt::LeftButton);
         processEventsUntil([&] { return painted.count > paintsBefore; });
         times.add(stopwatch.elapsed());
         settle();
-        QTest::mouseClick(ui::Form2->Image1, Qt::LeftButton);
+        QTest::mouseClick(ui::startPageWindow->detailPhoto, Qt::LeftButton);
         settle();
     }
     state.counters["decodes"] = pictures::JpegGraphic::decodeCount() - decodesBefore;
-    const QSize box = ui::Form2->Image1->size();
+    const QSize box = ui::startPageWindow->detailPhoto->size();
     state.SetLabel(std::to_string(box.width()) + "x" + std::to_string(box.height()) + " box");
 }
 
 void PaintIntoPlainImage(benchmark::State& state)
 {
     showLargePhotographs();
-    const QImage& photograph = decodedImageOf(*ui::Form1->Image1);
+    const QImage& photograph = decodedImageOf(*ui::quizWindow->plantPhoto);
     QImage canvas(ScreenWidth, ScreenHeight, QImage::Format_ARGB32_Premultiplied);
     const QRect rect = pictures::destinationRect(photograph.size(), canvas.size(),
                                                  {.center = true, .proportional = true});
@@ -290,8 +290,8 @@ void showPhotographsOfSize(const benchmark::State& state)
 {
     showLargePhotographs();
     if (state.range(0) == 0) {
-        ui::Form1->Image1->picture().loadFromFile(fs::absolute("small/0.jpg").string());
-        ui::Form1->Image3->picture().loadFromFile(fs::absolute("small/2.jpg").string());
+        ui::quizWindow->plantPhoto->picture().loadFromFile(fs::absolute("small/0.jpg").string());
+        ui::quizWindow->headPhoto->picture().loadFromFile(fs::absolute("small/2.jpg").string());
         settle();
     }
 }
@@ -301,11 +301,11 @@ void showPhotographsOfSize(const benchmark::State& state)
 void PhotographRepaint(benchmark::State& state)
 {
     showPhotographsOfSize(state);
-    PaintCounter painted(ui::Form1->Image1);
+    PaintCounter painted(ui::quizWindow->plantPhoto);
     const int decodesBefore = pictures::JpegGraphic::decodeCount();
     for (auto _ : state) {
-        ui::Form1->Image1->repaint();
-        ui::Form1->Image3->repaint();
+        ui::quizWindow->plantPhoto->repaint();
+        ui::quizWindow->headPhoto->repaint();
     }
     state.counters["decodes"] = pictures::JpegGraphic::decodeCount() - decodesBefore;
     state.counters["paints"] = benchmark::Counter(painted.count, benchmark::Counter::kAvgIterations);
@@ -315,11 +315,11 @@ void PhotographRepaint(benchmark::State& state)
 void QuizWindowExposed(benchmark::State& state)
 {
     showPhotographsOfSize(state);
-    PaintCounter painted(ui::Form1->Image1);
+    PaintCounter painted(ui::quizWindow->plantPhoto);
     const int decodesBefore = pictures::JpegGraphic::decodeCount();
     for (auto _ : state) {
-        QExposeEvent exposed(QRegion(ui::Form1->rect()));
-        QCoreApplication::sendEvent(ui::Form1->windowHandle(), &exposed);
+        QExposeEvent exposed(QRegion(ui::quizWindow->rect()));
+        QCoreApplication::sendEvent(ui::quizWindow->windowHandle(), &exposed);
     }
     state.counters["decodes"] = pictures::JpegGraphic::decodeCount() - decodesBefore;
     state.counters["paints"] = benchmark::Counter(painted.count, benchmark::Counter::kAvgIterations);

@@ -41,12 +41,12 @@ std::vector<Photograph> photographs()
 {
     std::vector<Photograph> all;
     for (std::int32_t item = 0; item < quiz::ItemCount; ++item) {
-        if (quiz::HasPicture0[item] == 1)
-            all.push_back({quiz::photographPath(0, item), ui::Image1Bounds.size()});
+        if (quiz::HasPlantPhoto[item])
+            all.push_back({quiz::photographPath(0, item), ui::PlantPhotoBounds.size()});
     }
     for (std::int32_t item = 0; item < quiz::ItemCount; ++item) {
-        if (quiz::HasPicture2[item] == 1)
-            all.push_back({quiz::photographPath(2, item), ui::Image3Bounds.size()});
+        if (quiz::HasHeadPhoto[item])
+            all.push_back({quiz::photographPath(2, item), ui::HeadPhotoBounds.size()});
     }
     return all;
 }

@@ -51,10 +51,11 @@ inline constexpr std::array<std::string_view, ItemCount> ChoiceNames {
 // The last list position to fill.
 inline constexpr std::int32_t ChoiceLast = 12;
 
-// 1 where the item has a photograph in folder obr\0\ (HasPicture0) or obr\2\ (HasPicture2).
-inline constexpr std::array<std::int32_t, ItemCount> HasPicture0 {
-    1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0};
-inline constexpr std::array<std::int32_t, ItemCount> HasPicture2 {
-    1, 1, 1, 1, 0, 1, 1, 0, 1, 1, 0, 1, 1};
+// Whether the item has a photograph of the whole plant in folder obr\0\ (HasPlantPhoto) and one
+// of its flowering head in folder obr\2\ (HasHeadPhoto).
+inline constexpr std::array<bool, ItemCount> HasPlantPhoto {
+    true, true, true, true, true, true, true, true, true, true, true, true, false};
+inline constexpr std::array<bool, ItemCount> HasHeadPhoto {
+    true, true, true, true, false, true, true, false, true, true, false, true, true};
 
 } // namespace quiz

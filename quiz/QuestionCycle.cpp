@@ -1,128 +1,128 @@
 #include "QuestionCycle.h"
 
-#include "quiz/QuizTexts.h"
 #include "quiz/GrassTables.h"
+#include "quiz/QuizTexts.h"
 
 #include <algorithm>
 #include <span>
 
 namespace quiz {
 
-QuestionCycle::QuestionCycle(QuizState& state, QuizWindow& window, RandomSource& random)
+QuestionCycle::QuestionCycle(QuizState& state, QuizView& window, RandomSource& random)
     : state_(state), window_(window), random_(random)
 {
 }
 
 // Handlers
 
-void QuestionCycle::FormCreate()
+void QuestionCycle::quizWindowCreated()
 {
     fillChoiceList();
     random_.reseed();
-    state_.CurrentItem = 0;
-    ShowItemPictures();
+    state_.currentItem = 0;
+    showItemPhotographs();
     recordCurrentItem();
     showQuestionNumber();
 }
 
-void QuestionCycle::FormActivate()
+void QuestionCycle::quizWindowActivated()
 {
     window_.hideStartPage();
     if (window_.beginnerChecked()) {
-        state_.AdvancedMode = false;
-        window_.setVisible(Control::ComboBox1, true);
-        window_.setVisible(Control::Edit1, false);
+        state_.advancedMode = false;
+        window_.setVisible(QuizControl::PickedAnswer, true);
+        window_.setVisible(QuizControl::TypedAnswer, false);
         return;
     }
     if (window_.advancedChecked()) {
-        state_.AdvancedMode = true;
-        window_.setVisible(Control::Edit1, true);
-        window_.setVisible(Control::ComboBox1, false);
+        state_.advancedMode = true;
+        window_.setVisible(QuizControl::TypedAnswer, true);
+        window_.setVisible(QuizControl::PickedAnswer, false);
     }
 }
 
-void QuestionCycle::BitBtn1Click()
+void QuestionCycle::answerOrGoOn()
 {
-    const std::string caption = window_.text(Control::BitBtn1);
+    const std::string caption = window_.text(QuizControl::AnswerButton);
     if (caption == CaptionStartPage) {
-        finishRound(state_.MistakeCount + 1);
+        finishRound(state_.mistakeCount + 1);
         return;
     }
     setAnswersEnabled(false);
     // After a correction the old wrong answer is still in place; the caption says to go on.
-    const bool goOn = AnswerIsRight() || caption == CaptionNext;
-    if (state_.QuestionNumber == ItemCount) {
+    const bool goOn = answerIsRight() || caption == CaptionNext;
+    if (state_.questionNumber == ItemCount) {
         if (goOn)
-            finishRound(state_.MistakeCount);
+            finishRound(state_.mistakeCount);
         else
             markLastAnswerWrong();
         return;
     }
     if (goOn)
-        AskNextQuestion();
+        askNextQuestion();
     else
         markAnswerWrong();
 }
 
-void QuestionCycle::Timer1Timer()
+void QuestionCycle::introEnded()
 {
-    window_.setVisible(Control::GroupBox1, false);
-    window_.setEnabled(Control::BitBtn1, true);
+    window_.setVisible(QuizControl::IntroPanel, false);
+    window_.setEnabled(QuizControl::AnswerButton, true);
 }
 
 // Steps
 
 // Both controls are tested at either level: the other level's control is hidden and empty.
-bool QuestionCycle::AnswerIsRight() const
+bool QuestionCycle::answerIsRight() const
 {
-    const std::string_view rightName = SpeciesNames[state_.CurrentItem];
-    return window_.text(Control::ComboBox1) == rightName
-        || window_.text(Control::Edit1) == rightName;
+    const std::string_view rightName = SpeciesNames[state_.currentItem];
+    return window_.text(QuizControl::PickedAnswer) == rightName
+        || window_.text(QuizControl::TypedAnswer) == rightName;
 }
 
 // A box without a photograph of the item is only hidden; it keeps the picture it held.
-void QuestionCycle::ShowItemPictures()
+void QuestionCycle::showItemPhotographs()
 {
-    window_.setVisible(Control::Image1, false);
-    window_.setVisible(Control::Image3, false);
-    if (HasPicture0[state_.CurrentItem] == 1)
-        showPhotograph(Control::Image1, 0);
-    if (HasPicture2[state_.CurrentItem] == 1)
-        showPhotograph(Control::Image3, 2);
+    window_.setVisible(QuizControl::PlantPhoto, false);
+    window_.setVisible(QuizControl::HeadPhoto, false);
+    if (HasPlantPhoto[state_.currentItem])
+        showPhotograph(QuizControl::PlantPhoto, 0);
+    if (HasHeadPhoto[state_.currentItem])
+        showPhotograph(QuizControl::HeadPhoto, 2);
 }
 
-void QuestionCycle::AskNextQuestion()
+void QuestionCycle::askNextQuestion()
 {
     setAnswersEnabled(true);
     clearAnswers();
-    window_.setText(Control::BitBtn1, CaptionOk);
-    window_.setVisible(Control::GroupBox3, false);
+    window_.setText(QuizControl::AnswerButton, CaptionOk);
+    window_.setVisible(QuizControl::CorrectionPanel, false);
     random_.reseed();
-    state_.CurrentItem = drawUnaskedItem();
+    state_.currentItem = drawUnaskedItem();
     recordCurrentItem();
     showQuestionNumber();
-    ShowItemPictures();
+    showItemPhotographs();
 }
 
-void QuestionCycle::ShowResult(std::int32_t mistakes)
+void QuestionCycle::showResult(std::int32_t mistakes)
 {
     window_.showResultScreen();
     window_.hideQuizWindow();
-    window_.setResultLine(resultLine(state_.AdvancedMode, mistakes, state_.QuestionNumber));
+    window_.setResultLine(resultLine(state_.advancedMode, mistakes, state_.questionNumber));
 }
 
 // The level is not read here: the quiz window reads it when it is next activated.
-void QuestionCycle::StartNewRound()
+void QuestionCycle::startNewRound()
 {
-    window_.setText(Control::BitBtn1, CaptionOk);
-    state_.QuestionNumber = 0;
-    state_.MistakeCount = 0;
-    state_.AskedItems.fill(0);
-    state_.CurrentItem = 0;
-    ShowItemPictures();
+    window_.setText(QuizControl::AnswerButton, CaptionOk);
+    state_.questionNumber = 0;
+    state_.mistakeCount = 0;
+    state_.askedItems.fill(0);
+    state_.currentItem = 0;
+    showItemPhotographs();
     recordCurrentItem();
     showQuestionNumber();
-    window_.setVisible(Control::GroupBox3, false);
+    window_.setVisible(QuizControl::CorrectionPanel, false);
     clearAnswers();
     setAnswersEnabled(true);
 }
@@ -135,10 +135,10 @@ void QuestionCycle::fillChoiceList()
         window_.appendChoice(std::string(ChoiceNames[position]));
 }
 
-void QuestionCycle::showPhotograph(Control box, std::int32_t folder)
+void QuestionCycle::showPhotograph(QuizControl box, std::int32_t folder)
 {
     window_.setVisible(box, true);
-    window_.loadPicture(box, photographPath(folder, state_.CurrentItem));
+    window_.loadPicture(box, photographPath(folder, state_.currentItem));
 }
 
 // Draws until it meets an item not asked yet in this round. Only the questions already asked
@@ -147,7 +147,7 @@ void QuestionCycle::showPhotograph(Control box, std::int32_t folder)
 // item at the last question and never end.
 std::int32_t QuestionCycle::drawUnaskedItem()
 {
-    const auto asked = std::span(state_.AskedItems).first(state_.QuestionNumber);
+    const auto asked = std::span(state_.askedItems).first(state_.questionNumber);
     std::int32_t item = 0;
     do
         item = static_cast<std::int32_t>(random_.draw(ItemCount));
@@ -157,55 +157,55 @@ std::int32_t QuestionCycle::drawUnaskedItem()
 
 void QuestionCycle::recordCurrentItem()
 {
-    state_.AskedItems[state_.QuestionNumber] = state_.CurrentItem;
-    ++state_.QuestionNumber;
+    state_.askedItems[state_.questionNumber] = state_.currentItem;
+    ++state_.questionNumber;
 }
 
 void QuestionCycle::showQuestionNumber()
 {
-    window_.setText(Control::Label6, questionLabel(state_.QuestionNumber));
+    window_.setText(QuizControl::QuestionNumber, questionLabel(state_.questionNumber));
 }
 
 void QuestionCycle::setAnswersEnabled(bool enabled)
 {
-    window_.setEnabled(Control::Edit1, enabled);
-    window_.setEnabled(Control::ComboBox1, enabled);
+    window_.setEnabled(QuizControl::TypedAnswer, enabled);
+    window_.setEnabled(QuizControl::PickedAnswer, enabled);
 }
 
 void QuestionCycle::clearAnswers()
 {
     window_.clearChoice();
-    window_.setText(Control::Edit1, "");
+    window_.setText(QuizControl::TypedAnswer, "");
 }
 
 void QuestionCycle::showRightName()
 {
-    window_.setVisible(Control::GroupBox3, true);
-    window_.setText(Control::Label3, std::string(SpeciesNames[state_.CurrentItem]));
+    window_.setVisible(QuizControl::CorrectionPanel, true);
+    window_.setText(QuizControl::RightName, std::string(SpeciesNames[state_.currentItem]));
 }
 
 // A wrong answer to questions 1 to 12 counts at once.
 void QuestionCycle::markAnswerWrong()
 {
-    ++state_.MistakeCount;
+    ++state_.mistakeCount;
     showRightName();
-    window_.setText(Control::BitBtn1, CaptionNext);
+    window_.setText(QuizControl::AnswerButton, CaptionNext);
     setAnswersEnabled(false);
-    window_.setText(Control::Label7, mistakesLine(state_.MistakeCount, state_.QuestionNumber));
+    window_.setText(QuizControl::MistakeCount, mistakesLine(state_.mistakeCount, state_.questionNumber));
 }
 
 // A wrong last answer is not added to the count; the texts that report it add one instead.
 void QuestionCycle::markLastAnswerWrong()
 {
     showRightName();
-    window_.setText(Control::Label7, mistakesLine(state_.MistakeCount + 1, state_.QuestionNumber));
-    window_.setText(Control::BitBtn1, CaptionStartPage);
+    window_.setText(QuizControl::MistakeCount, mistakesLine(state_.mistakeCount + 1, state_.questionNumber));
+    window_.setText(QuizControl::AnswerButton, CaptionStartPage);
 }
 
 void QuestionCycle::finishRound(std::int32_t mistakes)
 {
-    ShowResult(mistakes);
-    StartNewRound();
+    showResult(mistakes);
+    startNewRound();
 }
 
 } // namespace quiz

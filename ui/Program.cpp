@@ -50,13 +50,13 @@ int runProgram()
 {
     Application application(platform::programFileName());
     setUpWindowSystem(application);
-    application.createForm(Form1);
-    application.createForm(Form2);
+    application.createWindow(quizWindow);
+    application.createWindow(startPageWindow);
     application.runMainLoop();
-    delete Form2;
-    Form2 = nullptr;
-    delete Form1;
-    Form1 = nullptr;
+    delete startPageWindow;
+    startPageWindow = nullptr;
+    delete quizWindow;
+    quizWindow = nullptr;
     // The sink reports through this run's application, which ends here.
     pictures::PictureBox::setPaintErrorSink(nullptr);
     return 0;

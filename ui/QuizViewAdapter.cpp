@@ -16,31 +16,31 @@
 
 namespace ui {
 
-using quiz::Control;
+using quiz::QuizControl;
 
-QWidget& QuizWindowControls::widget(Control control) const
+QWidget& QuizViewAdapter::widget(QuizControl control) const
 {
     switch (control) {
-    case Control::Image1: return *form_.Image1;
-    case Control::Image3: return *form_.Image3;
-    case Control::Edit1: return *form_.Edit1;
-    case Control::ComboBox1: return *form_.ComboBox1;
-    case Control::BitBtn1: return *form_.BitBtn1;
-    case Control::Label3: return *form_.Label3;
-    case Control::Label6: return *form_.Label6;
-    case Control::Label7: return *form_.Label7;
-    case Control::GroupBox1: return *form_.GroupBox1;
-    case Control::GroupBox3: return *form_.GroupBox3;
+    case QuizControl::PlantPhoto: return *quizWindow_.plantPhoto;
+    case QuizControl::HeadPhoto: return *quizWindow_.headPhoto;
+    case QuizControl::TypedAnswer: return *quizWindow_.typedAnswer;
+    case QuizControl::PickedAnswer: return *quizWindow_.pickedAnswer;
+    case QuizControl::AnswerButton: return *quizWindow_.answerButton;
+    case QuizControl::RightName: return *quizWindow_.rightName;
+    case QuizControl::QuestionNumber: return *quizWindow_.questionNumber;
+    case QuizControl::MistakeCount: return *quizWindow_.mistakeCount;
+    case QuizControl::IntroPanel: return *quizWindow_.introPanel;
+    case QuizControl::CorrectionPanel: return *quizWindow_.correctionPanel;
     }
     throw std::logic_error("unknown control");
 }
 
-pictures::PictureBox& QuizWindowControls::pictureBox(Control box) const
+pictures::PictureBox& QuizViewAdapter::pictureBox(QuizControl box) const
 {
-    return box == Control::Image1 ? *form_.Image1 : *form_.Image3;
+    return box == QuizControl::PlantPhoto ? *quizWindow_.plantPhoto : *quizWindow_.headPhoto;
 }
 
-void QuizWindowControls::setVisible(Control control, bool visible)
+void QuizViewAdapter::setVisible(QuizControl control, bool visible)
 {
     widget(control).setVisible(visible);
 }
@@ -48,82 +48,82 @@ void QuizWindowControls::setVisible(Control control, bool visible)
 // Marking an answer disables the answer control that has the focus: no control keeps it, so
 // only Enter goes on. The next question gives it back to the answer control on show, so the
 // next answer is typed straight in.
-void QuizWindowControls::setEnabled(Control control, bool enabled)
+void QuizViewAdapter::setEnabled(QuizControl control, bool enabled)
 {
     QWidget& target = widget(control);
-    form_.setControlEnabled(target, enabled);
-    const bool answerControl = control == Control::Edit1 || control == Control::ComboBox1;
-    if (enabled && answerControl && !target.isHidden() && form_.focusOnNoControl())
+    quizWindow_.setControlEnabled(target, enabled);
+    const bool answerControl = control == QuizControl::TypedAnswer || control == QuizControl::PickedAnswer;
+    if (enabled && answerControl && !target.isHidden() && quizWindow_.focusOnNoControl())
         target.setFocus(Qt::OtherFocusReason);
 }
 
-std::string QuizWindowControls::text(Control control) const
+std::string QuizViewAdapter::text(QuizControl control) const
 {
     switch (control) {
-    case Control::BitBtn1: return form_.BitBtn1->text().toStdString();
-    case Control::Edit1: return form_.Edit1->text().toStdString();
-    case Control::ComboBox1: return form_.ComboBox1->currentText().toStdString();
+    case QuizControl::AnswerButton: return quizWindow_.answerButton->text().toStdString();
+    case QuizControl::TypedAnswer: return quizWindow_.typedAnswer->text().toStdString();
+    case QuizControl::PickedAnswer: return quizWindow_.pickedAnswer->currentText().toStdString();
     default: return static_cast<const Label&>(widget(control)).text();
     }
 }
 
-void QuizWindowControls::setText(Control control, const std::string& text)
+void QuizViewAdapter::setText(QuizControl control, const std::string& text)
 {
     const QString qtext = QString::fromStdString(text);
     switch (control) {
-    case Control::BitBtn1: form_.BitBtn1->setText(qtext); break;
-    case Control::Edit1: form_.Edit1->setText(qtext); break;
+    case QuizControl::AnswerButton: quizWindow_.answerButton->setText(qtext); break;
+    case QuizControl::TypedAnswer: quizWindow_.typedAnswer->setText(qtext); break;
     default: static_cast<Label&>(widget(control)).setText(text); break;
     }
 }
 
 // The toolkit selects the first entry added to an empty list; the answer list keeps whatever
 // selection it had.
-void QuizWindowControls::appendChoice(const std::string& name)
+void QuizViewAdapter::appendChoice(const std::string& name)
 {
-    const int selected = form_.ComboBox1->currentIndex();
-    form_.ComboBox1->addItem(QString::fromStdString(name));
-    form_.ComboBox1->setCurrentIndex(selected);
+    const int selected = quizWindow_.pickedAnswer->currentIndex();
+    quizWindow_.pickedAnswer->addItem(QString::fromStdString(name));
+    quizWindow_.pickedAnswer->setCurrentIndex(selected);
 }
 
-void QuizWindowControls::clearChoice()
+void QuizViewAdapter::clearChoice()
 {
-    form_.ComboBox1->setCurrentIndex(-1);
+    quizWindow_.pickedAnswer->setCurrentIndex(-1);
 }
 
-void QuizWindowControls::loadPicture(Control box, const std::string& path)
+void QuizViewAdapter::loadPicture(QuizControl box, const std::string& path)
 {
     pictureBox(box).picture().loadFromFile(path);
 }
 
-void QuizWindowControls::hideQuizWindow()
+void QuizViewAdapter::hideQuizWindow()
 {
-    form_.hideForm();
+    quizWindow_.hideWindow();
 }
 
-void QuizWindowControls::hideStartPage()
+void QuizViewAdapter::hideStartPage()
 {
-    startPage_->hideForm();
+    startPage_->hideWindow();
 }
 
-bool QuizWindowControls::beginnerChecked() const
+bool QuizViewAdapter::beginnerChecked() const
 {
-    return startPage_->RadioButton1->isChecked();
+    return startPage_->beginner->isChecked();
 }
 
-bool QuizWindowControls::advancedChecked() const
+bool QuizViewAdapter::advancedChecked() const
 {
-    return startPage_->RadioButton2->isChecked();
+    return startPage_->advanced->isChecked();
 }
 
-void QuizWindowControls::showResultScreen()
+void QuizViewAdapter::showResultScreen()
 {
     startPage_->showResultScreen();
 }
 
-void QuizWindowControls::setResultLine(const std::string& text)
+void QuizViewAdapter::setResultLine(const std::string& text)
 {
-    startPage_->Label1->setText(text);
+    startPage_->resultLine->setText(text);
 }
 
 } // namespace ui

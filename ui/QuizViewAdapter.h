@@ -10,23 +10,24 @@ class PictureBox;
 
 namespace ui {
 
-class TForm1;
-class TForm2;
+class QuizWindow;
+class StartPageWindow;
 
 // The question cycle's view of the two windows: the quiz window's controls by name, and what
 // the cycle does to the start page window. The quiz window's creation handler runs before the
 // start page window exists, so the adapter is given the place that will hold it.
-class QuizWindowControls : public quiz::QuizWindow {
+class QuizViewAdapter : public quiz::QuizView {
 public:
-    QuizWindowControls(TForm1& form, TForm2* const& startPage) : form_(form), startPage_(startPage) {}
+    QuizViewAdapter(QuizWindow& quizWindow, StartPageWindow* const& startPage)
+        : quizWindow_(quizWindow), startPage_(startPage) {}
 
-    void setVisible(quiz::Control control, bool visible) override;
-    void setEnabled(quiz::Control control, bool enabled) override;
-    std::string text(quiz::Control control) const override;
-    void setText(quiz::Control control, const std::string& text) override;
+    void setVisible(quiz::QuizControl control, bool visible) override;
+    void setEnabled(quiz::QuizControl control, bool enabled) override;
+    std::string text(quiz::QuizControl control) const override;
+    void setText(quiz::QuizControl control, const std::string& text) override;
     void appendChoice(const std::string& name) override;
     void clearChoice() override;
-    void loadPicture(quiz::Control box, const std::string& path) override;
+    void loadPicture(quiz::QuizControl box, const std::string& path) override;
     void hideQuizWindow() override;
 
     void hideStartPage() override;
@@ -36,11 +37,11 @@ public:
     void setResultLine(const std::string& text) override;
 
 private:
-    QWidget& widget(quiz::Control control) const;
-    pictures::PictureBox& pictureBox(quiz::Control box) const;
+    QWidget& widget(quiz::QuizControl control) const;
+    pictures::PictureBox& pictureBox(quiz::QuizControl box) const;
 
-    TForm1& form_;
-    TForm2* const& startPage_;
+    QuizWindow& quizWindow_;
+    StartPageWindow* const& startPage_;
 };
 
 } // namespace ui

@@ -21,9 +21,9 @@
 
 namespace ui {
 
-TForm1* Form1 = nullptr;
-quiz::QuizState Quiz;
-quiz::RandomSource QuizRandom;
+QuizWindow* quizWindow = nullptr;
+quiz::QuizState quizState;
+quiz::RandomSource quizRandom;
 
 namespace {
 
@@ -41,15 +41,15 @@ Label* makeQuizLabel(QWidget* parent, QPoint position, const char* text = "")
 
 } // namespace
 
-TForm1::TForm1()
-    : controls_(std::make_unique<QuizWindowControls>(*this, Form2)),
-      cycle_(std::make_unique<quiz::QuestionCycle>(Quiz, *controls_, QuizRandom))
+QuizWindow::QuizWindow()
+    : view_(std::make_unique<QuizViewAdapter>(*this, startPageWindow)),
+      cycle_(std::make_unique<quiz::QuestionCycle>(quizState, *view_, quizRandom))
 {
 }
 
-TForm1::~TForm1() = default;
+QuizWindow::~QuizWindow() = default;
 
-void TForm1::loadLayout()
+void QuizWindow::loadLayout()
 {
     setCaption("Zorvenka");
     setClientSize(966, 579);
@@ -59,107 +59,107 @@ void TForm1::loadLayout()
     bindEvents();
 }
 
-void TForm1::createControls()
+void QuizWindow::createControls()
 {
-    Image5 = makePictureBox(this, {0, 0, 969, 585});
-    Image5->setStretch(true);
-    Image5->setCenter(true);
-    Image5->picture().readStoredData(pictures::GraphicKind::Jpeg, assets::backgroundPicture());
-    Image1 = makePictureBox(this, Image1Bounds);
-    Image1->setCenter(true);
-    Image1->setProportional(true);
-    Label1 = makeQuizLabel(this, {787, 8}, "Název");
-    Label6 = makeQuizLabel(this, {787, 66});
-    Image3 = makePictureBox(this, Image3Bounds);
-    Image3->setCenter(true);
-    Image3->setProportional(true);
+    background = makePictureBox(this, {0, 0, 969, 585});
+    background->setStretch(true);
+    background->setCenter(true);
+    background->picture().readStoredData(pictures::GraphicKind::Jpeg, assets::backgroundPicture());
+    plantPhoto = makePictureBox(this, PlantPhotoBounds);
+    plantPhoto->setCenter(true);
+    plantPhoto->setProportional(true);
+    nameCaption = makeQuizLabel(this, {787, 8}, "Název");
+    questionNumber = makeQuizLabel(this, {787, 66});
+    headPhoto = makePictureBox(this, HeadPhotoBounds);
+    headPhoto->setCenter(true);
+    headPhoto->setProportional(true);
 
-    GroupBox3 = new GroupBox(this, {8, 0, 761, 89}, quizFont(), White, Yellow);
-    GroupBox3->hide();
-    Label3 = makeQuizLabel(GroupBox3, {8, 24});
-    Label7 = makeQuizLabel(GroupBox3, {8, 0}, "  Chyb: ");
+    correctionPanel = new GroupBox(this, {8, 0, 761, 89}, quizFont(), White, Yellow);
+    correctionPanel->hide();
+    rightName = makeQuizLabel(correctionPanel, {8, 24});
+    mistakeCount = makeQuizLabel(correctionPanel, {8, 0}, "  Chyb: ");
 
     createAnswerControls();
-    BitBtn1 = new GlyphButton("OK", this, Navy);
-    BitBtn1->setGeometry(881, 66, 75, 25);
-    BitBtn1->setEnabled(false);
-    addDefaultButton(*BitBtn1);
-    moveFocusWithArrows(*BitBtn1);
+    answerButton = new PaintedButton("OK", this, Navy);
+    answerButton->setGeometry(881, 66, 75, 25);
+    answerButton->setEnabled(false);
+    addDefaultButton(*answerButton);
+    moveFocusWithArrows(*answerButton);
 
     createIntroPanel();
 
-    Timer1 = new QTimer(this);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 5 % early
-    Timer1->setInterval(5000);
-    Timer1->start();
+    introTimer = new QTimer(this);
+    introTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 5 % early
+    introTimer->setInterval(5000);
+    introTimer->start();
 }
 
 // The typed answer has a flat one-pixel border; the picked one a sunken edge in the panel's yellow.
-void TForm1::createAnswerControls()
+void QuizWindow::createAnswerControls()
 {
-    Edit1 = new AnswerEdit(this);
-    Edit1->setGeometry(787, 32, 169, 25);
-    Edit1->setStyleSheet("QLineEdit { border: 1px solid black; background: white; color: black; padding: 0; }");
-    Edit1->hide();
-    ComboBox1 = new AnswerList(this);
-    ComboBox1->setGeometry(787, 33, 169, 27);
-    QPalette colours = ComboBox1->palette();
+    typedAnswer = new AnswerEdit(this);
+    typedAnswer->setGeometry(787, 32, 169, 25);
+    typedAnswer->setStyleSheet("QLineEdit { border: 1px solid black; background: white; color: black; padding: 0; }");
+    typedAnswer->hide();
+    pickedAnswer = new AnswerList(this);
+    pickedAnswer->setGeometry(787, 33, 169, 27);
+    QPalette colours = pickedAnswer->palette();
     for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
         colours.setColor(role, Yellow);
     for (const QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         colours.setColor(role, Navy);
-    ComboBox1->setPalette(colours);
-    ComboBox1->hide();
+    pickedAnswer->setPalette(colours);
+    pickedAnswer->hide();
 }
 
-void TForm1::createIntroPanel()
+void QuizWindow::createIntroPanel()
 {
-    GroupBox1 = new GroupBox(this, {-2, -8, 960, 609}, quizFont(), palette().color(QPalette::WindowText), Yellow);
-    Image8 = makePictureBox(GroupBox1, {477, 13, 496, 585});
-    Image8->setStretch(true);
-    Image8->picture().readStoredData(pictures::GraphicKind::Bitmap, assets::wedgePicture());
-    Image7 = makePictureBox(GroupBox1, {176, 0, 449, 601});
-    Image7->setProportional(true);
-    Image7->picture().readStoredData(pictures::GraphicKind::Jpeg, assets::introPhotograph());
-    Label2 = new Label(GroupBox1, {818, 559}, hintFont(), Yellow, InactiveCaption, "Kliknutím zvětšíte");
+    introPanel = new GroupBox(this, {-2, -8, 960, 609}, quizFont(), palette().color(QPalette::WindowText), Yellow);
+    introWedge = makePictureBox(introPanel, {477, 13, 496, 585});
+    introWedge->setStretch(true);
+    introWedge->picture().readStoredData(pictures::GraphicKind::Bitmap, assets::wedgePicture());
+    introPhoto = makePictureBox(introPanel, {176, 0, 449, 601});
+    introPhoto->setProportional(true);
+    introPhoto->picture().readStoredData(pictures::GraphicKind::Jpeg, assets::introPhotograph());
+    enlargeHint = new Label(introPanel, {818, 559}, hintFont(), Yellow, InactiveCaption, "Kliknutím zvětšíte");
 }
 
-void TForm1::bindEvents()
+void QuizWindow::bindEvents()
 {
-    bindEvent(Image1, &pictures::PictureBox::clicked, [this] { Image1Click(); });
-    bindEvent(Image3, &pictures::PictureBox::clicked, [this] { Image3Click(); });
-    bindEvent(BitBtn1, &QPushButton::clicked, [this] { BitBtn1Click(); });
-    bindEvent(Timer1, &QTimer::timeout, [this] { Timer1Timer(); });
+    bindEvent(plantPhoto, &pictures::PictureBox::clicked, [this] { enlargePlantPhoto(); });
+    bindEvent(headPhoto, &pictures::PictureBox::clicked, [this] { enlargeHeadPhoto(); });
+    bindEvent(answerButton, &QPushButton::clicked, [this] { answerOrGoOn(); });
+    bindEvent(introTimer, &QTimer::timeout, [this] { introEnded(); });
 }
 
-void TForm1::FormCreate()
+void QuizWindow::created()
 {
-    cycle_->FormCreate();
+    cycle_->quizWindowCreated();
 }
 
-void TForm1::FormActivate()
+void QuizWindow::activated()
 {
-    cycle_->FormActivate();
+    cycle_->quizWindowActivated();
 }
 
-void TForm1::BitBtn1Click()
+void QuizWindow::answerOrGoOn()
 {
-    cycle_->BitBtn1Click();
+    cycle_->answerOrGoOn();
 }
 
-void TForm1::Timer1Timer()
+void QuizWindow::introEnded()
 {
-    cycle_->Timer1Timer();
+    cycle_->introEnded();
 }
 
-void TForm1::Image1Click()
+void QuizWindow::enlargePlantPhoto()
 {
-    Form2->showDetailView(Image1->picture());
+    startPageWindow->showDetailView(plantPhoto->picture());
 }
 
-void TForm1::Image3Click()
+void QuizWindow::enlargeHeadPhoto()
 {
-    Form2->showDetailView(Image3->picture());
+    startPageWindow->showDetailView(headPhoto->picture());
 }
 
 } // namespace ui

@@ -25,48 +25,48 @@ namespace ui {
 
 class GroupBox;
 class Label;
-class QuizWindowControls;
+class QuizViewAdapter;
 
-// Where the quiz window's photograph boxes lie: Image1 shows the item's photograph from obr\0\,
-// Image3 the one from obr\2\. zorvenka-check reads their sizes.
-inline constexpr QRect Image1Bounds{384, 95, 393, 480};
-inline constexpr QRect Image3Bounds{664, 97, 294, 476};
+// Where the quiz window's photograph boxes lie: plantPhoto shows the item's photograph from obr\0\,
+// headPhoto the one from obr\2\. zorvenka-check reads their sizes.
+inline constexpr QRect PlantPhotoBounds{384, 95, 393, 480};
+inline constexpr QRect HeadPhotoBounds{664, 97, 294, 476};
 
 // The quiz window: the photographs, the answer controls, the correction panel and, for the
 // first five seconds, the intro panel over everything. It is the program's main window.
-class TForm1 : public Form {
+class QuizWindow : public TopLevelWindow {
     Q_OBJECT
 
 public:
-    TForm1();
-    ~TForm1() override;
+    QuizWindow();
+    ~QuizWindow() override;
 
     void loadLayout() override;
 
     // Controls, in the order the window declares them; created in layout order.
-    GroupBox* GroupBox3 = nullptr;
-    Label* Label3 = nullptr;
-    Label* Label7 = nullptr;
-    pictures::PictureBox* Image5 = nullptr;
-    pictures::PictureBox* Image1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    Label* Label1 = nullptr;
-    Label* Label6 = nullptr;
-    GroupBox* GroupBox1 = nullptr;
-    QTimer* Timer1 = nullptr;
-    pictures::PictureBox* Image8 = nullptr;
-    pictures::PictureBox* Image7 = nullptr;
-    pictures::PictureBox* Image3 = nullptr;
-    Label* Label2 = nullptr;
+    GroupBox* correctionPanel = nullptr;
+    Label* rightName = nullptr;
+    Label* mistakeCount = nullptr;
+    pictures::PictureBox* background = nullptr;
+    pictures::PictureBox* plantPhoto = nullptr;
+    QLineEdit* typedAnswer = nullptr;
+    QComboBox* pickedAnswer = nullptr;
+    QPushButton* answerButton = nullptr;
+    Label* nameCaption = nullptr;
+    Label* questionNumber = nullptr;
+    GroupBox* introPanel = nullptr;
+    QTimer* introTimer = nullptr;
+    pictures::PictureBox* introWedge = nullptr;
+    pictures::PictureBox* introPhoto = nullptr;
+    pictures::PictureBox* headPhoto = nullptr;
+    Label* enlargeHint = nullptr;
 
-    void Image3Click();
-    void Image1Click();
-    void FormCreate() override;
-    void FormActivate() override;
-    void BitBtn1Click();
-    void Timer1Timer();
+    void enlargeHeadPhoto();
+    void enlargePlantPhoto();
+    void created() override;
+    void activated() override;
+    void answerOrGoOn();
+    void introEnded();
 
 private:
     void createControls();
@@ -74,15 +74,15 @@ private:
     void createIntroPanel();
     void bindEvents();
 
-    std::unique_ptr<QuizWindowControls> controls_;
+    std::unique_ptr<QuizViewAdapter> view_;
     std::unique_ptr<quiz::QuestionCycle> cycle_;
 };
 
 // The quiz window, set as soon as it is allocated.
-extern TForm1* Form1;
+extern QuizWindow* quizWindow;
 // The round in progress; there is one quiz per program.
-extern quiz::QuizState Quiz;
+extern quiz::QuizState quizState;
 // Draws the order of the questions.
-extern quiz::RandomSource QuizRandom;
+extern quiz::RandomSource quizRandom;
 
 } // namespace ui

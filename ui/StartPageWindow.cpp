@@ -18,7 +18,7 @@
 
 namespace ui {
 
-TForm2* Form2 = nullptr;
+StartPageWindow* startPageWindow = nullptr;
 
 namespace {
 
@@ -42,7 +42,7 @@ RadioButton* makeRadioButton(QWidget* parent, const QRect& geometry, const char*
 
 } // namespace
 
-void TForm2::loadLayout()
+void StartPageWindow::loadLayout()
 {
     setCaption("Start page");
     setClientSize(411, 178);
@@ -53,82 +53,82 @@ void TForm2::loadLayout()
     bindEvents();
 }
 
-void TForm2::createControls()
+void StartPageWindow::createControls()
 {
-    Image6 = new pictures::PictureBox(this);
-    Image6->setGeometry(289, -20, 121, 201);
-    Image6->picture().readStoredData(pictures::GraphicKind::Bitmap, assets::wedgePicture());
+    wedge = new pictures::PictureBox(this);
+    wedge->setGeometry(289, -20, 121, 201);
+    wedge->picture().readStoredData(pictures::GraphicKind::Bitmap, assets::wedgePicture());
 
-    Image1 = new pictures::PictureBox(this);
-    Image1->setGeometry(0, 0, 105, 105);
-    Image1->setCenter(true);
-    Image1->setProportional(true);
+    detailPhoto = new pictures::PictureBox(this);
+    detailPhoto->setGeometry(0, 0, 105, 105);
+    detailPhoto->setCenter(true);
+    detailPhoto->setProportional(true);
 
-    GroupBox1 = new GroupBox(this, {24, 24, 337, 105}, quizFont(), Navy, Yellow, "   Obtížnost   ");
-    RadioButton1 = makeRadioButton(GroupBox1, {16, 32, 113, 17}, "Začátečník");
-    RadioButton1->setChecked(true);
-    RadioButton2 = makeRadioButton(GroupBox1, {16, 72, 113, 17}, "Pokročilý");
-    Button1 = makeButton<PushButton>(GroupBox1, {248, 72, 75, 25}, "OK");
-    addDefaultButton(*Button1);
+    levelPanel = new GroupBox(this, {24, 24, 337, 105}, quizFont(), Navy, Yellow, "   Obtížnost   ");
+    beginner = makeRadioButton(levelPanel, {16, 32, 113, 17}, "Začátečník");
+    beginner->setChecked(true);
+    advanced = makeRadioButton(levelPanel, {16, 72, 113, 17}, "Pokročilý");
+    startButton = makeButton<PushButton>(levelPanel, {248, 72, 75, 25}, "OK");
+    addDefaultButton(*startButton);
 
-    GroupBox2 = new GroupBox(this, {24, 24, 337, 105}, quizFont(), Navy, Yellow, "        ");
-    GroupBox2->hide();
-    Label1 = new Label(GroupBox2, {24, 32}, resultFont(), Red, Yellow);
-    Button2 = makeButton<PushButton>(GroupBox2, {248, 72, 75, 25}, "Konec");
-    Button3 = makeButton<PushButton>(GroupBox2, {160, 72, 75, 25}, "Znovu");
-    addDefaultButton(*Button3);
-    for (QWidget* control : std::initializer_list<QWidget*> {RadioButton1, RadioButton2, Button1, Button2, Button3})
+    resultPanel = new GroupBox(this, {24, 24, 337, 105}, quizFont(), Navy, Yellow, "        ");
+    resultPanel->hide();
+    resultLine = new Label(resultPanel, {24, 32}, resultFont(), Red, Yellow);
+    endButton = makeButton<PushButton>(resultPanel, {248, 72, 75, 25}, "Konec");
+    againButton = makeButton<PushButton>(resultPanel, {160, 72, 75, 25}, "Znovu");
+    addDefaultButton(*againButton);
+    for (QWidget* control : std::initializer_list<QWidget*> {beginner, advanced, startButton, endButton, againButton})
         moveFocusWithArrows(*control);
 }
 
-void TForm2::bindEvents()
+void StartPageWindow::bindEvents()
 {
-    bindEvent(Image1, &pictures::PictureBox::clicked, [this] { Image1Click(); });
-    bindEvent(Button1, &QPushButton::clicked, [this] { Button1Click(); });
-    bindEvent(Button2, &QPushButton::clicked, [this] { Button2Click(); });
-    bindEvent(Button3, &QPushButton::clicked, [this] { Button3Click(); });
+    bindEvent(detailPhoto, &pictures::PictureBox::clicked, [this] { closeDetailView(); });
+    bindEvent(startButton, &QPushButton::clicked, [this] { startRound(); });
+    bindEvent(endButton, &QPushButton::clicked, [this] { endProgram(); });
+    bindEvent(againButton, &QPushButton::clicked, [this] { playAgain(); });
 }
 
 // The whole run takes place inside this window's modal loop.
-void TForm2::FormCreate()
+void StartPageWindow::created()
 {
-    Form2->showModal();
+    startPageWindow->showModal();
 }
 
 // "OK": the quiz window takes over; its activation handler hides this window and reads the level.
-void TForm2::Button1Click()
+void StartPageWindow::startRound()
 {
-    Form1->showForm();
-    hideForm();
+    quizWindow->showWindow();
+    hideWindow();
 }
 
 // "Konec"
-void TForm2::Button2Click()
+void StartPageWindow::endProgram()
 {
     Application::instance().terminate();
 }
 
 // "Znovu": back to the level choice; the next round is already prepared. The focus does not
 // stay on the hidden button, so Enter presses "OK".
-void TForm2::Button3Click()
+void StartPageWindow::playAgain()
 {
-    releaseFocusFrom(*GroupBox2);
-    GroupBox2->hide();
-    GroupBox1->show();
+    releaseFocusFrom(*resultPanel);
+    resultPanel->hide();
+    levelPanel->show();
 }
 
 // A click on the enlarged photograph goes back to the quiz. On the level choice the empty box
 // peeks out beside the level group; hiding the only window there would leave nothing on screen,
 // so outside the detail view the click does nothing.
-void TForm2::Image1Click()
+void StartPageWindow::closeDetailView()
 {
     if (!inDetailView())
         return;
-    hideForm();
-    Image6->show();
+    hideWindow();
+    wedge->show();
 }
 
-void TForm2::FormClose(CloseAction&)
+void StartPageWindow::closeRequested(CloseAction&)
 {
     Application::instance().terminate();
 }
@@ -136,48 +136,48 @@ void TForm2::FormClose(CloseAction&)
 // However the detail view closes, its photograph is never drawn again: the next detail view
 // copies a new one first. The pixels go; the compressed bytes stay with the picture. A window
 // minimised by the user is hidden by the window system and keeps them.
-void TForm2::hideEvent(QHideEvent* event)
+void StartPageWindow::hideEvent(QHideEvent* event)
 {
-    Form::hideEvent(event);
+    TopLevelWindow::hideEvent(event);
     if (!event->spontaneous() && inDetailView())
-        Image1->picture().releaseDecodedPixels();
+        detailPhoto->picture().releaseDecodedPixels();
 }
 
-bool TForm2::inDetailView() const
+bool StartPageWindow::inDetailView() const
 {
-    return GroupBox1->isHidden() && GroupBox2->isHidden();
+    return levelPanel->isHidden() && resultPanel->isHidden();
 }
 
 // No control has the focus, so Enter presses the default button "Znovu": hiding the level group
 // would hand the focus on to "Konec", and so would the window manager's activation to a window
 // without a focused control.
-void TForm2::showResultScreen()
+void StartPageWindow::showResultScreen()
 {
-    showForm();
-    setFormState(FormState::Normal);
-    Image1->resize(0, 0);
-    Image1->hide();
+    showWindow();
+    setState(WindowState::Normal);
+    detailPhoto->resize(0, 0);
+    detailPhoto->hide();
     setOuterSize(392, 183);
     focusNoControl();
-    GroupBox1->hide();
-    GroupBox2->show();
+    levelPanel->hide();
+    resultPanel->show();
     setCaption("Start page");
-    showForm();
+    showWindow();
 }
 
 // The box is sized to the maximised window's outer size, frame included, so it reaches past
 // the client area's right and bottom edges by the frame's width.
-void TForm2::showDetailView(const pictures::Picture& picture)
+void StartPageWindow::showDetailView(const pictures::Picture& picture)
 {
-    showForm();
-    Image1->assignPicture(picture);
-    setFormState(FormState::Maximized);
-    Image1->resize(outerWidth(), outerHeight());
-    GroupBox1->hide();
-    GroupBox2->hide();
-    Image1->show();
+    showWindow();
+    detailPhoto->assignPicture(picture);
+    setState(WindowState::Maximized);
+    detailPhoto->resize(outerWidth(), outerHeight());
+    levelPanel->hide();
+    resultPanel->hide();
+    detailPhoto->show();
     setCaption("Detajl");
-    Image6->hide();
+    wedge->hide();
 }
 
 } // namespace ui

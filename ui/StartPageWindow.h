@@ -18,30 +18,30 @@ class Label;
 // The start page window. It plays three roles by what it shows: the level choice, the result
 // screen at the end of a round, and the maximised detail view of one photograph. Its creation
 // handler runs the modal loop inside which the whole run takes place.
-class TForm2 : public Form {
+class StartPageWindow : public TopLevelWindow {
     Q_OBJECT
 
 public:
     void loadLayout() override;
 
     // Controls, in the order the window declares them; created in layout order.
-    GroupBox* GroupBox1 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QPushButton* Button1 = nullptr;
-    GroupBox* GroupBox2 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    Label* Label1 = nullptr;
-    pictures::PictureBox* Image6 = nullptr;
-    pictures::PictureBox* Image1 = nullptr;
+    GroupBox* levelPanel = nullptr;
+    QRadioButton* beginner = nullptr;
+    QRadioButton* advanced = nullptr;
+    QPushButton* startButton = nullptr;
+    GroupBox* resultPanel = nullptr;
+    QPushButton* endButton = nullptr;
+    QPushButton* againButton = nullptr;
+    Label* resultLine = nullptr;
+    pictures::PictureBox* wedge = nullptr;
+    pictures::PictureBox* detailPhoto = nullptr;
 
-    void Image1Click();
-    void FormCreate() override;
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void FormClose(CloseAction& action) override;
+    void closeDetailView();
+    void created() override;
+    void startRound();
+    void endProgram();
+    void playAgain();
+    void closeRequested(CloseAction& action) override;
 
     // Turns the window into the result screen and brings it to the front.
     void showResultScreen();
@@ -58,6 +58,6 @@ private:
 };
 
 // The start page window, set as soon as it is allocated.
-extern TForm2* Form2;
+extern StartPageWindow* startPageWindow;
 
 } // namespace ui

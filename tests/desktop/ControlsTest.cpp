@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -23,12 +23,12 @@ using ControlsTest = DesktopRun;
 TEST_F(ControlsTest, ARadioButtonTakesAClickAnywhereInItsArea)
 {
     run([&] {
-        ASSERT_TRUE(waitFor([] { return Form2->isActiveWindow(); }));
-        x.click(*Form2->RadioButton2, {110, 15}); // right of its caption, on its last row
-        EXPECT_TRUE(waitFor([] { return Form2->RadioButton2->isChecked(); }));
-        x.click(*Form2->RadioButton1, {111, 1});
-        EXPECT_TRUE(waitFor([] { return Form2->RadioButton1->isChecked(); }));
-        Form2->close();
+        ASSERT_TRUE(waitFor([] { return startPageWindow->isActiveWindow(); }));
+        x.click(*startPageWindow->advanced, {110, 15}); // right of its caption, on its last row
+        EXPECT_TRUE(waitFor([] { return startPageWindow->advanced->isChecked(); }));
+        x.click(*startPageWindow->beginner, {111, 1});
+        EXPECT_TRUE(waitFor([] { return startPageWindow->beginner->isChecked(); }));
+        startPageWindow->close();
     });
 }
 
@@ -36,30 +36,30 @@ TEST_F(ControlsTest, TheEditSelectsAllUnlessClickedAndHidesItsSelectionWithoutFo
 {
     run([&] {
         startQuiz(true);
-        ASSERT_TRUE(waitFor([] { return Form1->Edit1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->typedAnswer->hasFocus(); }));
         x.type("abc");
-        ASSERT_TRUE(waitFor([] { return Form1->Edit1->text() == "abc"; }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->typedAnswer->text() == "abc"; }));
         x.key("Tab");
-        ASSERT_TRUE(waitFor([] { return Form1->BitBtn1->hasFocus(); }));
-        EXPECT_FALSE(Form1->Edit1->hasSelectedText());
+        ASSERT_TRUE(waitFor([] { return quizWindow->answerButton->hasFocus(); }));
+        EXPECT_FALSE(quizWindow->typedAnswer->hasSelectedText());
         x.key("Left"); // back to the edit by an arrow key
-        ASSERT_TRUE(waitFor([] { return Form1->Edit1->hasFocus(); }));
-        EXPECT_EQ(Form1->Edit1->selectedText(), "abc");
+        ASSERT_TRUE(waitFor([] { return quizWindow->typedAnswer->hasFocus(); }));
+        EXPECT_EQ(quizWindow->typedAnswer->selectedText(), "abc");
 
         // Another window takes the focus, then gives it back.
         QWidget other;
         other.setGeometry(0, 0, 100, 100);
         other.show();
         ASSERT_TRUE(waitFor([&] { return other.isActiveWindow(); }));
-        EXPECT_FALSE(Form1->Edit1->hasSelectedText());
+        EXPECT_FALSE(quizWindow->typedAnswer->hasSelectedText());
         other.close();
-        x.activate(*Form1);
-        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow() && Form1->Edit1->hasFocus(); }));
-        EXPECT_EQ(Form1->Edit1->selectedText(), "abc");
+        x.activate(*quizWindow);
+        ASSERT_TRUE(waitFor([] { return quizWindow->isActiveWindow() && quizWindow->typedAnswer->hasFocus(); }));
+        EXPECT_EQ(quizWindow->typedAnswer->selectedText(), "abc");
 
-        x.click(*Form1->Edit1, {5, 12}); // a click places the cursor instead
-        ASSERT_TRUE(waitFor([] { return !Form1->Edit1->hasSelectedText(); }));
-        Form1->close();
+        x.click(*quizWindow->typedAnswer, {5, 12}); // a click places the cursor instead
+        ASSERT_TRUE(waitFor([] { return !quizWindow->typedAnswer->hasSelectedText(); }));
+        quizWindow->close();
     });
 }
 
@@ -68,19 +68,19 @@ TEST_F(ControlsTest, TypingInTheDroppedListSearchesByPrefix)
 {
     run([&] {
         startQuiz(false);
-        ASSERT_TRUE(waitFor([] { return Form1->ComboBox1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->pickedAnswer->hasFocus(); }));
         x.key("alt+Down");
-        ASSERT_TRUE(waitFor([] { return Form1->ComboBox1->view()->isVisible(); }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->pickedAnswer->view()->isVisible(); }));
         x.type("tr");
-        ASSERT_TRUE(waitFor([] { return Form1->ComboBox1->view()->currentIndex().data().toString() == "Trojštět žlutavý"; }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->pickedAnswer->view()->currentIndex().data().toString() == "Trojštět žlutavý"; }));
         x.key("BackSpace");
         x.type("o");
-        EXPECT_TRUE(waitFor([] { return Form1->ComboBox1->view()->currentIndex().data().toString() == "Tomka vonná"; }));
+        EXPECT_TRUE(waitFor([] { return quizWindow->pickedAnswer->view()->currentIndex().data().toString() == "Tomka vonná"; }));
         x.key("Return"); // closes the list with the entry found, marks nothing
-        ASSERT_TRUE(waitFor([] { return !Form1->ComboBox1->view()->isVisible(); }));
-        EXPECT_EQ(Form1->ComboBox1->currentText(), "Tomka vonná");
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 1);
-        Form1->close();
+        ASSERT_TRUE(waitFor([] { return !quizWindow->pickedAnswer->view()->isVisible(); }));
+        EXPECT_EQ(quizWindow->pickedAnswer->currentText(), "Tomka vonná");
+        EXPECT_EQ(ui::quizState.questionNumber, 1);
+        quizWindow->close();
     });
 }
 
@@ -88,18 +88,18 @@ TEST_F(ControlsTest, TypingInTheDroppedListSearchesByPrefix)
 TEST_F(ControlsTest, TheDefaultButtonsShowTheirThickerFrame)
 {
     run([&] {
-        ASSERT_TRUE(waitFor([] { return Form2->isActiveWindow(); }));
-        const QRgb frame = Form2->palette().color(QPalette::Shadow).rgb();
+        ASSERT_TRUE(waitFor([] { return startPageWindow->isActiveWindow(); }));
+        const QRgb frame = startPageWindow->palette().color(QPalette::Shadow).rgb();
         const auto framed = [&](const QWidget& button, QPoint point) {
             return waitFor([&] { return pixelOnScreen(button, point) == frame; });
         };
-        EXPECT_TRUE(framed(*Form2->Button1, {0, 12}));
-        EXPECT_TRUE(framed(*Form2->Button1, {37, 0}));
+        EXPECT_TRUE(framed(*startPageWindow->startButton, {0, 12}));
+        EXPECT_TRUE(framed(*startPageWindow->startButton, {37, 0}));
         startQuiz(false);
         playToTheResultScreen();
-        EXPECT_TRUE(framed(*Form2->Button3, {0, 12})); // the result screen has been painted
-        EXPECT_NE(pixelOnScreen(*Form2->Button2, {0, 12}), frame);
-        Form2->close();
+        EXPECT_TRUE(framed(*startPageWindow->againButton, {0, 12})); // the result screen has been painted
+        EXPECT_NE(pixelOnScreen(*startPageWindow->endButton, {0, 12}), frame);
+        startPageWindow->close();
     });
 }
 

@@ -14,8 +14,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 int DesktopRun::run(const std::function<void()>& script)
 {
@@ -38,14 +38,14 @@ void DesktopRun::settle()
 void DesktopRun::startQuiz(bool advanced)
 {
     endIntro();
-    (advanced ? Form2->RadioButton2 : Form2->RadioButton1)->setChecked(true);
-    Form2->Button1->click();
-    ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow(); }));
+    (advanced ? startPageWindow->advanced : startPageWindow->beginner)->setChecked(true);
+    startPageWindow->startButton->click();
+    ASSERT_TRUE(waitFor([] { return quizWindow->isActiveWindow(); }));
 }
 
 void DesktopRun::answerAllButTheLast()
 {
-    while (ui::Quiz.QuestionNumber < static_cast<int>(quiz::ItemCount))
+    while (ui::quizState.questionNumber < static_cast<int>(quiz::ItemCount))
         answer(true);
 }
 
@@ -53,7 +53,7 @@ void DesktopRun::playToTheResultScreen()
 {
     answerAllButTheLast();
     answer(true);
-    ASSERT_TRUE(waitFor([] { return Form2->isActiveWindow() && Form2->GroupBox2->isVisible(); }));
+    ASSERT_TRUE(waitFor([] { return startPageWindow->isActiveWindow() && startPageWindow->resultPanel->isVisible(); }));
 }
 
 QRgb DesktopRun::pixelOnScreen(const QWidget& widget, QPoint point)
@@ -64,6 +64,6 @@ QRgb DesktopRun::pixelOnScreen(const QWidget& widget, QPoint point)
 
 QString DesktopRun::rightName()
 {
-    const std::string_view name = quiz::SpeciesNames[static_cast<std::size_t>(ui::Quiz.CurrentItem)];
+    const std::string_view name = quiz::SpeciesNames[static_cast<std::size_t>(ui::quizState.currentItem)];
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }

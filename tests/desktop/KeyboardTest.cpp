@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -24,13 +24,13 @@ TEST_F(KeyboardTest, EnterOnTheResultScreenStartsAgainAndEnterThenPressesOk)
         startQuiz(false);
         playToTheResultScreen();
         settle(); // the window manager's activation has arrived
-        EXPECT_NE(QApplication::focusWidget(), Form2->Button2);
+        EXPECT_NE(QApplication::focusWidget(), startPageWindow->endButton);
         x.key("Return"); // "Znovu"
-        ASSERT_TRUE(waitFor([] { return Form2->GroupBox1->isVisible(); }));
+        ASSERT_TRUE(waitFor([] { return startPageWindow->levelPanel->isVisible(); }));
         EXPECT_FALSE(ui::Application::instance().terminated());
         x.key("Return"); // "OK"
-        EXPECT_TRUE(waitFor([] { return Form1->isVisible(); }));
-        Form1->close();
+        EXPECT_TRUE(waitFor([] { return quizWindow->isVisible(); }));
+        quizWindow->close();
     });
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(errorBoxes.empty());
@@ -42,11 +42,11 @@ TEST_F(KeyboardTest, EnterOnAFocusedKonecEndsTheProgram)
         startQuiz(false);
         playToTheResultScreen();
         x.key("Tab");
-        ASSERT_TRUE(waitFor([] { return QApplication::focusWidget() == Form2->Button2; }));
+        ASSERT_TRUE(waitFor([] { return QApplication::focusWidget() == startPageWindow->endButton; }));
         x.key("Return");
         EXPECT_TRUE(waitFor([] { return ui::Application::instance().terminated(); }));
     });
-    EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(startPageWindow, nullptr);
 }
 
 // Marking an answer disables the control that has the focus; no other control may take it,
@@ -55,27 +55,27 @@ TEST_F(KeyboardTest, TheNextAnswerIsTypedStraightIntoTheEditAndCountsNoMistake)
 {
     run([&] {
         startQuiz(true);
-        ASSERT_TRUE(waitFor([] { return Form1->Edit1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->typedAnswer->hasFocus(); }));
         x.type(rightName());
         x.key("Return");
-        ASSERT_TRUE(waitFor([] { return ui::Quiz.QuestionNumber == 2; }));
+        ASSERT_TRUE(waitFor([] { return ui::quizState.questionNumber == 2; }));
         x.type(rightName());
-        ASSERT_TRUE(waitFor([] { return Form1->Edit1->text() == rightName(); }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->typedAnswer->text() == rightName(); }));
         x.key("Return");
-        EXPECT_TRUE(waitFor([] { return ui::Quiz.QuestionNumber == 3; }));
-        EXPECT_EQ(ui::Quiz.MistakeCount, 0);
+        EXPECT_TRUE(waitFor([] { return ui::quizState.questionNumber == 3; }));
+        EXPECT_EQ(ui::quizState.mistakeCount, 0);
 
         // After a wrong answer no control has the focus: a space presses nothing, Enter goes on.
         x.type("x");
         x.key("Return");
-        ASSERT_TRUE(waitFor([] { return ui::Quiz.MistakeCount == 1; }));
+        ASSERT_TRUE(waitFor([] { return ui::quizState.mistakeCount == 1; }));
         x.key("space");
         settle();
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 3);
-        EXPECT_EQ(Form1->BitBtn1->text(), "NEXT");
+        EXPECT_EQ(ui::quizState.questionNumber, 3);
+        EXPECT_EQ(quizWindow->answerButton->text(), "NEXT");
         x.key("Return");
-        EXPECT_TRUE(waitFor([] { return ui::Quiz.QuestionNumber == 4 && Form1->Edit1->hasFocus(); }));
-        Form1->close();
+        EXPECT_TRUE(waitFor([] { return ui::quizState.questionNumber == 4 && quizWindow->typedAnswer->hasFocus(); }));
+        quizWindow->close();
     });
     EXPECT_TRUE(errorBoxes.empty());
 }
@@ -84,27 +84,27 @@ TEST_F(KeyboardTest, EnterWithAModifierPressesNoButton)
 {
     run([&] {
         endIntro();
-        ASSERT_TRUE(waitFor([] { return Form2->RadioButton1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return startPageWindow->beginner->hasFocus(); }));
         x.key("Down");
-        ASSERT_TRUE(waitFor([] { return Form2->RadioButton2->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return startPageWindow->advanced->hasFocus(); }));
         x.key("Down"); // to "OK"
-        ASSERT_TRUE(waitFor([] { return Form2->Button1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return startPageWindow->startButton->hasFocus(); }));
         for (const char* combination : {"shift+Return", "ctrl+Return", "alt+Return", "shift+KP_Enter"})
             x.key(combination);
         settle();
-        EXPECT_FALSE(Form1->isVisible());
+        EXPECT_FALSE(quizWindow->isVisible());
         x.key("KP_Enter");
-        EXPECT_TRUE(waitFor([] { return Form1->isVisible(); }));
+        EXPECT_TRUE(waitFor([] { return quizWindow->isVisible(); }));
 
         endIntro();
-        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow() && Form1->ComboBox1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->isActiveWindow() && quizWindow->pickedAnswer->hasFocus(); }));
         x.key("Tab"); // to the quiz window's "OK"
-        ASSERT_TRUE(waitFor([] { return Form1->BitBtn1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return quizWindow->answerButton->hasFocus(); }));
         x.key("shift+Return");
         settle();
-        EXPECT_EQ(ui::Quiz.MistakeCount, 0);
-        EXPECT_EQ(Form1->BitBtn1->text(), "OK");
-        Form1->close();
+        EXPECT_EQ(ui::quizState.mistakeCount, 0);
+        EXPECT_EQ(quizWindow->answerButton->text(), "OK");
+        quizWindow->close();
     });
 }
 

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -28,45 +28,45 @@ TEST_F(RoundByKeyboardTest, AnAdvancedRoundPlayedWithTheKeyboardAlone)
     sinceStart.start();
     qint64 firstTick = -1;
     run([&] {
-        QObject::connect(Form1->Timer1, &QTimer::timeout, [&] {
+        QObject::connect(quizWindow->introTimer, &QTimer::timeout, [&] {
             if (firstTick < 0)
                 firstTick = sinceStart.elapsed();
         });
-        ASSERT_TRUE(waitFor([] { return Form2->RadioButton1->hasFocus(); }));
+        ASSERT_TRUE(waitFor([] { return startPageWindow->beginner->hasFocus(); }));
         x.key("Down");
         x.key("space");
-        ASSERT_TRUE(waitFor([] { return Form2->RadioButton2->isChecked(); }));
+        ASSERT_TRUE(waitFor([] { return startPageWindow->advanced->isChecked(); }));
         x.key("Return");
-        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow() && Form1->Edit1->hasFocus(); }));
-        ASSERT_TRUE(QTest::qWaitFor([] { return Form1->BitBtn1->isEnabled(); }, 7000)); // the intro ends
+        ASSERT_TRUE(waitFor([] { return quizWindow->isActiveWindow() && quizWindow->typedAnswer->hasFocus(); }));
+        ASSERT_TRUE(QTest::qWaitFor([] { return quizWindow->answerButton->isEnabled(); }, 7000)); // the intro ends
 
         const std::vector<int> wrong = {4, 9, 13};
         for (int question = 1; question <= 13; ++question) {
-            ASSERT_EQ(ui::Quiz.QuestionNumber, question);
+            ASSERT_EQ(ui::quizState.questionNumber, question);
             const bool right = std::find(wrong.begin(), wrong.end(), question) == wrong.end();
             const QString typed = right ? rightName() : QStringLiteral("Tráva");
             x.type(typed);
-            ASSERT_TRUE(waitFor([&] { return Form1->Edit1->text() == typed; })) << question;
+            ASSERT_TRUE(waitFor([&] { return quizWindow->typedAnswer->text() == typed; })) << question;
             x.key("Return");
             if (!right && question < 13) {
-                ASSERT_TRUE(waitFor([] { return Form1->BitBtn1->text() == "NEXT"; }));
+                ASSERT_TRUE(waitFor([] { return quizWindow->answerButton->text() == "NEXT"; }));
                 x.key("Return");
             } else if (!right) {
-                ASSERT_TRUE(waitFor([] { return Form1->BitBtn1->text() == "Start page"; }));
+                ASSERT_TRUE(waitFor([] { return quizWindow->answerButton->text() == "Start page"; }));
                 x.key("Return");
             }
-            ASSERT_TRUE(waitFor([&] { return ui::Quiz.QuestionNumber == question + 1 || Form2->isVisible(); }));
+            ASSERT_TRUE(waitFor([&] { return ui::quizState.questionNumber == question + 1 || startPageWindow->isVisible(); }));
         }
-        ASSERT_TRUE(waitFor([] { return Form2->isActiveWindow() && Form2->GroupBox2->isVisible(); }));
-        EXPECT_EQ(Form2->Label1->text(), "Pokročilý: Skore: 3 / 13");
+        ASSERT_TRUE(waitFor([] { return startPageWindow->isActiveWindow() && startPageWindow->resultPanel->isVisible(); }));
+        EXPECT_EQ(startPageWindow->resultLine->text(), "Pokročilý: Skore: 3 / 13");
 
         x.key("Return"); // "Znovu"
-        ASSERT_TRUE(waitFor([] { return Form2->GroupBox1->isVisible(); }));
+        ASSERT_TRUE(waitFor([] { return startPageWindow->levelPanel->isVisible(); }));
         x.key("Return"); // "OK"
-        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow() && Form1->Edit1->hasFocus(); }));
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 1);
-        EXPECT_EQ(Form1->Edit1->text(), "");
-        Form1->close();
+        ASSERT_TRUE(waitFor([] { return quizWindow->isActiveWindow() && quizWindow->typedAnswer->hasFocus(); }));
+        EXPECT_EQ(ui::quizState.questionNumber, 1);
+        EXPECT_EQ(quizWindow->typedAnswer->text(), "");
+        quizWindow->close();
     });
     EXPECT_TRUE(errorBoxes.empty());
     EXPECT_GE(firstTick, 5000);

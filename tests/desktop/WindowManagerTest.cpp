@@ -20,8 +20,8 @@
 
 #include <algorithm>
 
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -30,7 +30,7 @@ using WindowManagerTest = DesktopRun;
 bool openDetailView(XServer& x, const QWidget& photograph)
 {
     x.click(photograph, {photograph.width() / 2, photograph.height() / 2});
-    return QTest::qWaitFor([] { return Form2->isActiveWindow() && Form2->caption() == "Detajl"; }, 5000);
+    return QTest::qWaitFor([] { return startPageWindow->isActiveWindow() && startPageWindow->caption() == "Detajl"; }, 5000);
 }
 
 // Once the window manager has framed the window and Qt knows where the server shows it, a point
@@ -71,18 +71,18 @@ TEST_F(WindowManagerTest, ADetailViewTheUserMinimisedComesBackOnTheNextClick)
 {
     run([&] {
         startQuiz(false);
-        ASSERT_TRUE(openDetailView(x, *Form1->Image1));
-        const IconicRecorder recorder(*Form2);
-        x.minimise(*Form2);
+        ASSERT_TRUE(openDetailView(x, *quizWindow->plantPhoto));
+        const IconicRecorder recorder(*startPageWindow);
+        x.minimise(*startPageWindow);
         ASSERT_TRUE(waitFor([&] { return recorder.iconic(); }));
-        x.activate(*Form1); // the user picks the quiz window in the task bar
-        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow() && !Form2->isVisible(); }));
+        x.activate(*quizWindow); // the user picks the quiz window in the task bar
+        ASSERT_TRUE(waitFor([] { return quizWindow->isActiveWindow() && !startPageWindow->isVisible(); }));
 
-        ASSERT_TRUE(openDetailView(x, *Form1->Image1));
-        EXPECT_FALSE(x.iconic(*Form2));
-        EXPECT_EQ(Form2->formState(), ui::FormState::Maximized);
-        EXPECT_EQ(Form2->outerWidth(), QGuiApplication::primaryScreen()->availableGeometry().width());
-        Form2->close();
+        ASSERT_TRUE(openDetailView(x, *quizWindow->plantPhoto));
+        EXPECT_FALSE(x.iconic(*startPageWindow));
+        EXPECT_EQ(startPageWindow->state(), ui::WindowState::Maximized);
+        EXPECT_EQ(startPageWindow->outerWidth(), QGuiApplication::primaryScreen()->availableGeometry().width());
+        startPageWindow->close();
     });
 }
 
@@ -93,24 +93,24 @@ TEST_F(WindowManagerTest, AfterAFinishedRoundTheDetailViewShowsYellowBesideThePh
     run([&] {
         startQuiz(false);
         playToTheResultScreen();
-        Form2->Button3->click();
-        Form2->Button1->click();
-        ASSERT_TRUE(waitFor([] { return Form1->isActiveWindow(); }));
-        ASSERT_TRUE(Form1->Image1->isVisible());
-        ASSERT_TRUE(openDetailView(x, *Form1->Image1));
-        const QPoint left(20, Form2->height() / 2);
-        const QPoint right(Form2->width() - 20, Form2->height() / 2);
-        const QPoint middle(Form2->width() / 2 + 10, Form2->height() / 2);
+        startPageWindow->againButton->click();
+        startPageWindow->startButton->click();
+        ASSERT_TRUE(waitFor([] { return quizWindow->isActiveWindow(); }));
+        ASSERT_TRUE(quizWindow->plantPhoto->isVisible());
+        ASSERT_TRUE(openDetailView(x, *quizWindow->plantPhoto));
+        const QPoint left(20, startPageWindow->height() / 2);
+        const QPoint right(startPageWindow->width() - 20, startPageWindow->height() / 2);
+        const QPoint middle(startPageWindow->width() / 2 + 10, startPageWindow->height() / 2);
         const QRgb yellow = qRgb(255, 255, 0);
         // The window manager may still be giving the window its maximised size.
         waitFor([&] {
-            return pixelOnScreen(*Form2, left) == yellow && pixelOnScreen(*Form2, right) == yellow
-                   && qBlue(pixelOnScreen(*Form2, middle)) > 200;
+            return pixelOnScreen(*startPageWindow, left) == yellow && pixelOnScreen(*startPageWindow, right) == yellow
+                   && qBlue(pixelOnScreen(*startPageWindow, middle)) > 200;
         });
-        EXPECT_EQ(pixelOnScreen(*Form2, left), yellow);
-        EXPECT_EQ(pixelOnScreen(*Form2, right), yellow);
-        EXPECT_GT(qBlue(pixelOnScreen(*Form2, middle)), 200);
-        Form2->close();
+        EXPECT_EQ(pixelOnScreen(*startPageWindow, left), yellow);
+        EXPECT_EQ(pixelOnScreen(*startPageWindow, right), yellow);
+        EXPECT_GT(qBlue(pixelOnScreen(*startPageWindow, middle)), 200);
+        startPageWindow->close();
     });
 }
 
@@ -122,9 +122,9 @@ TEST_F(WindowManagerTest, TheWindowsOfferNoMaximiseButton)
 {
     run([&] {
         startQuiz(false);
-        for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2)}) {
-            if (window == Form2)
-                Form2->showResultScreen();
+        for (QWidget* window : {static_cast<QWidget*>(quizWindow), static_cast<QWidget*>(startPageWindow)}) {
+            if (window == startPageWindow)
+                startPageWindow->showResultScreen();
             ASSERT_TRUE(waitFor([&] { return !x.allowedActions(*window).empty(); }));
             const std::vector<std::string> actions = x.allowedActions(*window);
             for (const char* maximise : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
@@ -145,7 +145,7 @@ TEST_F(WindowManagerTest, TheWindowsOfferNoMaximiseButton)
         clickMaximiseButton(x, resizable);
         EXPECT_TRUE(waitFor([&] { return resizable.isMaximized(); }));
         resizable.close();
-        Form2->close();
+        startPageWindow->close();
     });
 }
 

@@ -23,8 +23,8 @@
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -69,9 +69,9 @@ protected:
     static void forEachLaterPhotograph(Visit visit)
     {
         for (int item = 1; item < quiz::ItemCount; ++item) {
-            if (quiz::HasPicture0[static_cast<std::size_t>(item)] == 1)
+            if (quiz::HasPlantPhoto[static_cast<std::size_t>(item)])
                 visit(0, item);
-            if (quiz::HasPicture2[static_cast<std::size_t>(item)] == 1)
+            if (quiz::HasHeadPhoto[static_cast<std::size_t>(item)])
                 visit(2, item);
         }
     }
@@ -93,19 +93,19 @@ protected:
     // The photograph that showing the item loads first.
     fs::path firstLoadOf(int item) const
     {
-        return photograph(quiz::HasPicture0[static_cast<std::size_t>(item)] == 1 ? 0 : 2, item);
+        return photograph(quiz::HasPlantPhoto[static_cast<std::size_t>(item)] ? 0 : 2, item);
     }
 
     void startQuiz()
     {
         endIntro();
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
     }
 
     // Draws the quiz window as the screen would and lets any reports of a failed drawing in.
     void paintQuizWindow()
     {
-        Form1->grab();
+        quizWindow->grab();
         QTest::qWait(20);
     }
 
@@ -119,37 +119,37 @@ TEST_P(EachFault, FailsTheLoadWithItsTextAndTheQuizGoesOnOnceItIsMended)
 {
     run([&] {
         startQuiz();
-        const pictures::Graphic* shown0 = Form1->Image1->picture().graphic();
-        const pictures::Graphic* shown2 = Form1->Image3->picture().graphic();
+        const pictures::Graphic* shown0 = quizWindow->plantPhoto->picture().graphic();
+        const pictures::Graphic* shown2 = quizWindow->headPhoto->picture().graphic();
         breakLaterPhotographs(GetParam());
 
         answer(true);
-        const int item = ui::Quiz.CurrentItem;
-        const bool inFolder0 = quiz::HasPicture0[static_cast<std::size_t>(item)] == 1;
+        const int item = ui::quizState.currentItem;
+        const bool inFolder0 = quiz::HasPlantPhoto[static_cast<std::size_t>(item)];
         ASSERT_EQ(errorBoxes.size(), 1u);
         EXPECT_EQ(errorBoxes[0].text, GetParam().boxText(firstLoadOf(item)));
         // The next question was prepared up to the failed load, which changed nothing.
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 2);
-        EXPECT_EQ(Form1->Label6->text(), "2. ");
-        EXPECT_EQ(Form1->BitBtn1->text(), "OK");
-        EXPECT_TRUE(Form1->ComboBox1->isEnabled());
-        EXPECT_EQ(Form1->Image1->isVisibleTo(Form1), inFolder0);
-        EXPECT_EQ(Form1->Image3->isVisibleTo(Form1), !inFolder0);
-        EXPECT_EQ(Form1->Image1->picture().graphic(), shown0);
-        EXPECT_EQ(Form1->Image3->picture().graphic(), shown2);
+        EXPECT_EQ(ui::quizState.questionNumber, 2);
+        EXPECT_EQ(quizWindow->questionNumber->text(), "2. ");
+        EXPECT_EQ(quizWindow->answerButton->text(), "OK");
+        EXPECT_TRUE(quizWindow->pickedAnswer->isEnabled());
+        EXPECT_EQ(quizWindow->plantPhoto->isVisibleTo(quizWindow), inFolder0);
+        EXPECT_EQ(quizWindow->headPhoto->isVisibleTo(quizWindow), !inFolder0);
+        EXPECT_EQ(quizWindow->plantPhoto->picture().graphic(), shown0);
+        EXPECT_EQ(quizWindow->headPhoto->picture().graphic(), shown2);
         paintQuizWindow();
         EXPECT_EQ(errorBoxes.size(), 1u);
 
         restoreLaterPhotographs();
         answer(true);
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 3);
-        const auto& loaded = inFolder0 || quiz::HasPicture0[static_cast<std::size_t>(ui::Quiz.CurrentItem)] == 1
-            ? Form1->Image1->picture()
-            : Form1->Image3->picture();
+        EXPECT_EQ(ui::quizState.questionNumber, 3);
+        const auto& loaded = inFolder0 || quiz::HasPlantPhoto[static_cast<std::size_t>(ui::quizState.currentItem)]
+            ? quizWindow->plantPhoto->picture()
+            : quizWindow->headPhoto->picture();
         EXPECT_GT(loaded.width(), 0);
         paintQuizWindow();
         EXPECT_EQ(errorBoxes.size(), 1u);
-        Form1->close();
+        quizWindow->close();
     });
 }
 
@@ -200,13 +200,13 @@ TEST_F(PhotographFaults, CutInTheMiddleShowsWhatIsThereWithoutABox)
         breakLaterPhotographs({"", [](const fs::path& path) { fs::resize_file(path, fs::file_size(path) / 2); }, {}});
         for (int question = 2; question <= 4; ++question) {
             answer(question % 2 == 0);
-            if (ui::Quiz.QuestionNumber < question)
+            if (ui::quizState.questionNumber < question)
                 answer(true); // goes on from the correction
             paintQuizWindow();
         }
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 4);
+        EXPECT_EQ(ui::quizState.questionNumber, 4);
         EXPECT_TRUE(errorBoxes.empty());
-        Form1->close();
+        quizWindow->close();
     });
 }
 
@@ -216,10 +216,10 @@ TEST_F(PhotographFaults, MadeEmptyLoadsAndFailsOnceAtItsFirstDrawing)
         startQuiz();
         breakLaterPhotographs({"", [](const fs::path& path) { fs::resize_file(path, 0); }, {}});
         answer(true);
-        const auto item = static_cast<std::size_t>(ui::Quiz.CurrentItem);
-        const auto shownBoxes = static_cast<std::size_t>(quiz::HasPicture0[item] + quiz::HasPicture2[item]);
+        const auto item = static_cast<std::size_t>(ui::quizState.currentItem);
+        const auto shownBoxes = static_cast<std::size_t>(quiz::HasPlantPhoto[item] + quiz::HasHeadPhoto[item]);
         EXPECT_TRUE(errorBoxes.empty()); // the load itself succeeds
-        EXPECT_EQ(Form1->Image1->isVisibleTo(Form1) ? Form1->Image1->picture().width() : 0, 0);
+        EXPECT_EQ(quizWindow->plantPhoto->isVisibleTo(quizWindow) ? quizWindow->plantPhoto->picture().width() : 0, 0);
         paintQuizWindow();
         ASSERT_EQ(errorBoxes.size(), shownBoxes);
         for (const auto& box : errorBoxes)
@@ -230,9 +230,9 @@ TEST_F(PhotographFaults, MadeEmptyLoadsAndFailsOnceAtItsFirstDrawing)
         restoreLaterPhotographs();
         answer(true);
         paintQuizWindow();
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 3);
+        EXPECT_EQ(ui::quizState.questionNumber, 3);
         EXPECT_EQ(errorBoxes.size(), shownBoxes);
-        Form1->close();
+        quizWindow->close();
     });
 }
 

@@ -21,8 +21,8 @@
 #include <cstdlib>
 #include <string>
 
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -42,11 +42,11 @@ protected:
         if (!box->isVisible())
             return;
         QTest::mouseClick(box, Qt::LeftButton);
-        ASSERT_TRUE(Form2->isVisible());
-        ASSERT_EQ(Form2->caption(), "Detajl");
-        Form2->grab();
-        QTest::mouseClick(Form2->Image1, Qt::LeftButton);
-        ASSERT_FALSE(Form2->isVisible());
+        ASSERT_TRUE(startPageWindow->isVisible());
+        ASSERT_EQ(startPageWindow->caption(), "Detajl");
+        startPageWindow->grab();
+        QTest::mouseClick(startPageWindow->detailPhoto, Qt::LeftButton);
+        ASSERT_FALSE(startPageWindow->isVisible());
     }
 
     // From the start page's level choice to the first question, drawn, with its first
@@ -54,20 +54,20 @@ protected:
     // memory is measured in the same state each time.
     void beginRound(int round)
     {
-        QTest::mouseClick(round % 2 == 0 ? Form2->RadioButton1 : Form2->RadioButton2, Qt::LeftButton);
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-        ASSERT_TRUE(Form1->isVisible());
-        Form1->grab();
-        lookCloserAt(Form1->Image1);
+        QTest::mouseClick(round % 2 == 0 ? startPageWindow->beginner : startPageWindow->advanced, Qt::LeftButton);
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
+        ASSERT_TRUE(quizWindow->isVisible());
+        quizWindow->grab();
+        lookCloserAt(quizWindow->plantPhoto);
     }
 
     // The questions of the round, to its result screen and back to the level choice.
     void playQuestions(int round)
     {
         int mistakes = 0;
-        for (int question = 1; Form1->isVisible(); ++question) {
+        for (int question = 1; quizWindow->isVisible(); ++question) {
             if (question > 1 && question % 4 == round % 4)
-                lookCloserAt(question % 8 < 4 ? Form1->Image1 : Form1->Image3);
+                lookCloserAt(question % 8 < 4 ? quizWindow->plantPhoto : quizWindow->headPhoto);
             const bool right = (question + round) % 3 != 0;
             mistakes += right ? 0 : 1;
             answer(right);
@@ -76,11 +76,11 @@ protected:
             // The script runs inside one event; between two answers a user gives the event loop
             // its turn, and what was posted to it (updates, exposures) is handled.
             QCoreApplication::processEvents();
-            Form1->grab(); // draws, and so decodes, the photographs on display
+            quizWindow->grab(); // draws, and so decodes, the photographs on display
         }
         const std::string level = round % 2 == 0 ? "Začátečník" : "Pokročilý";
-        ASSERT_EQ(Form2->Label1->text(), level + ": Skore: " + std::to_string(mistakes) + " / 13");
-        QTest::mouseClick(Form2->Button3, Qt::LeftButton); // "Znovu": the level choice again
+        ASSERT_EQ(startPageWindow->resultLine->text(), level + ": Skore: " + std::to_string(mistakes) + " / 13");
+        QTest::mouseClick(startPageWindow->againButton, Qt::LeftButton); // "Znovu": the level choice again
     }
 };
 
@@ -105,7 +105,7 @@ TEST_F(Soak, WholeRoundsKeepTheirMemory)
                 playQuestions(round);
         }
         last = testsystem::residentKiB();
-        Form1->close();
+        quizWindow->close();
     });
     std::printf("%d rounds; resident after round %d: %ld KiB, after the last: %ld KiB\n", rounds,
                 settledRound, settled, last);

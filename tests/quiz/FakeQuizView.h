@@ -11,9 +11,9 @@
 // A quiz window that remembers what the cycle did to it. It starts as the real windows are
 // created: answer controls and correction panel hidden, button "OK" and disabled, intro shown,
 // beginner level chosen. Photographs whose path is in failingPaths fail to load.
-class FakeQuizWindow : public quiz::QuizWindow {
+class FakeQuizView : public quiz::QuizView {
 public:
-    using Control = quiz::Control;
+    using QuizControl = quiz::QuizControl;
 
     struct ControlState {
         bool visible = true;
@@ -21,37 +21,37 @@ public:
         std::string text;
     };
 
-    FakeQuizWindow()
+    FakeQuizView()
     {
-        controls[Control::GroupBox1].visible = true;
-        controls[Control::ComboBox1].visible = false;
-        controls[Control::Edit1].visible = false;
-        controls[Control::GroupBox3].visible = false;
-        controls[Control::BitBtn1] = {true, false, "OK"};
+        controls[QuizControl::IntroPanel].visible = true;
+        controls[QuizControl::PickedAnswer].visible = false;
+        controls[QuizControl::TypedAnswer].visible = false;
+        controls[QuizControl::CorrectionPanel].visible = false;
+        controls[QuizControl::AnswerButton] = {true, false, "OK"};
     }
 
     // What the user does.
     void pick(std::size_t position) { selected = static_cast<int>(position); }
-    void type(const std::string& answer) { controls[Control::Edit1].text = answer; }
+    void type(const std::string& answer) { controls[QuizControl::TypedAnswer].text = answer; }
 
-    void setVisible(Control control, bool visible) override
+    void setVisible(QuizControl control, bool visible) override
     {
         controls[control].visible = visible;
         log.push_back("visible " + name(control) + (visible ? " 1" : " 0"));
     }
-    void setEnabled(Control control, bool enabled) override
+    void setEnabled(QuizControl control, bool enabled) override
     {
         controls[control].enabled = enabled;
         log.push_back("enabled " + name(control) + (enabled ? " 1" : " 0"));
     }
-    std::string text(Control control) const override
+    std::string text(QuizControl control) const override
     {
-        if (control == Control::ComboBox1)
+        if (control == QuizControl::PickedAnswer)
             return selected < 0 ? "" : choices.at(static_cast<std::size_t>(selected));
         const auto found = controls.find(control);
         return found == controls.end() ? "" : found->second.text;
     }
-    void setText(Control control, const std::string& text) override
+    void setText(QuizControl control, const std::string& text) override
     {
         controls[control].text = text;
         log.push_back("text " + name(control) + " " + text);
@@ -62,7 +62,7 @@ public:
         selected = -1;
         log.push_back("clear choice");
     }
-    void loadPicture(Control box, const std::string& path) override
+    void loadPicture(QuizControl box, const std::string& path) override
     {
         log.push_back("load " + name(box) + " " + path);
         if (failingPaths.contains(path))
@@ -89,13 +89,13 @@ public:
         log.push_back("result line " + text);
     }
 
-    bool visible(Control control) const { return controls.at(control).visible; }
-    bool enabled(Control control) const { return controls.at(control).enabled; }
+    bool visible(QuizControl control) const { return controls.at(control).visible; }
+    bool enabled(QuizControl control) const { return controls.at(control).enabled; }
 
-    std::map<Control, ControlState> controls;
+    std::map<QuizControl, ControlState> controls;
     std::vector<std::string> choices;
     int selected = -1;
-    std::map<Control, std::string> pictures; // the path each box holds
+    std::map<QuizControl, std::string> pictures; // the path each box holds
     std::set<std::string> failingPaths;
     bool beginner = true;
     bool quizWindowVisible = true;
@@ -105,10 +105,11 @@ public:
     std::vector<std::string> log; // the cycle's calls that change something, in order
 
 private:
-    static std::string name(Control control)
+    static std::string name(QuizControl control)
     {
-        static const char* const names[] = {"Image1", "Image3", "Edit1", "ComboBox1", "BitBtn1",
-                                            "Label3", "Label6", "Label7", "GroupBox1", "GroupBox3"};
+        static const char* const names[] = {"PlantPhoto", "HeadPhoto", "TypedAnswer", "PickedAnswer",
+                                            "AnswerButton", "RightName", "QuestionNumber", "MistakeCount",
+                                            "IntroPanel", "CorrectionPanel"};
         return names[static_cast<int>(control)];
     }
 };

@@ -50,11 +50,11 @@ TEST(GrassTables, EveryItemHasAPhotographAndOnlyTheDocumentedOnesLackOne)
     std::set<int> withoutFolder0;
     std::set<int> withoutFolder2;
     for (int item = 0; item < quiz::ItemCount; ++item) {
-        if (quiz::HasPicture0[item] != 1)
+        if (!quiz::HasPlantPhoto[item])
             withoutFolder0.insert(item);
-        if (quiz::HasPicture2[item] != 1)
+        if (!quiz::HasHeadPhoto[item])
             withoutFolder2.insert(item);
-        EXPECT_TRUE(quiz::HasPicture0[item] == 1 || quiz::HasPicture2[item] == 1) << item;
+        EXPECT_TRUE(quiz::HasPlantPhoto[item] || quiz::HasHeadPhoto[item]) << item;
     }
     EXPECT_EQ(withoutFolder0, std::set<int>({12}));
     EXPECT_EQ(withoutFolder2, std::set<int>({4, 7, 10}));

@@ -9,61 +9,61 @@
 
 namespace {
 
-using quiz::Control;
+using quiz::QuizControl;
 
 constexpr auto neverWrong = [](int) { return false; };
 constexpr auto alwaysWrong = [](int) { return true; };
 
 bool allZero(const quiz::QuizState& state)
 {
-    return std::ranges::all_of(state.AskedItems, [](std::int32_t entry) { return entry == 0; });
+    return std::ranges::all_of(state.askedItems, [](std::int32_t entry) { return entry == 0; });
 }
 
 void expectQuestionOneOfANewRound(const Quiz& quiz)
 {
-    EXPECT_EQ(quiz.state.QuestionNumber, 1);
-    EXPECT_EQ(quiz.state.CurrentItem, 0);
-    EXPECT_EQ(quiz.state.MistakeCount, 0);
+    EXPECT_EQ(quiz.state.questionNumber, 1);
+    EXPECT_EQ(quiz.state.currentItem, 0);
+    EXPECT_EQ(quiz.state.mistakeCount, 0);
     EXPECT_TRUE(allZero(quiz.state));
-    EXPECT_EQ(quiz.window.text(Control::Label6), "1. ");
-    EXPECT_EQ(quiz.window.text(Control::BitBtn1), "OK");
-    EXPECT_FALSE(quiz.window.visible(Control::GroupBox3));
-    EXPECT_TRUE(quiz.window.enabled(Control::ComboBox1));
-    EXPECT_TRUE(quiz.window.enabled(Control::Edit1));
-    EXPECT_EQ(quiz.window.text(Control::ComboBox1), "");
-    EXPECT_EQ(quiz.window.text(Control::Edit1), "");
+    EXPECT_EQ(quiz.window.text(QuizControl::QuestionNumber), "1. ");
+    EXPECT_EQ(quiz.window.text(QuizControl::AnswerButton), "OK");
+    EXPECT_FALSE(quiz.window.visible(QuizControl::CorrectionPanel));
+    EXPECT_TRUE(quiz.window.enabled(QuizControl::PickedAnswer));
+    EXPECT_TRUE(quiz.window.enabled(QuizControl::TypedAnswer));
+    EXPECT_EQ(quiz.window.text(QuizControl::PickedAnswer), "");
+    EXPECT_EQ(quiz.window.text(QuizControl::TypedAnswer), "");
 }
 
 TEST(QuestionCycleStart, CreationPreparesQuestionOneBehindTheIntro)
 {
     Quiz quiz(77);
-    quiz.cycle.FormCreate();
+    quiz.cycle.quizWindowCreated();
 
     EXPECT_EQ(quiz.window.choices,
               std::vector<std::string>(quiz::ChoiceNames.begin(), quiz::ChoiceNames.end()));
-    EXPECT_EQ(quiz.window.text(Control::ComboBox1), "");
+    EXPECT_EQ(quiz.window.text(QuizControl::PickedAnswer), "");
     EXPECT_EQ(quiz.random.seed(), 77u);
-    EXPECT_EQ(quiz.state.QuestionNumber, 1);
-    EXPECT_EQ(quiz.state.CurrentItem, 0);
-    EXPECT_EQ(quiz.state.MistakeCount, 0);
+    EXPECT_EQ(quiz.state.questionNumber, 1);
+    EXPECT_EQ(quiz.state.currentItem, 0);
+    EXPECT_EQ(quiz.state.mistakeCount, 0);
     EXPECT_TRUE(allZero(quiz.state));
-    EXPECT_EQ(quiz.window.text(Control::Label6), "1. ");
-    EXPECT_EQ(quiz.window.pictures[Control::Image1], "obr\\0\\0.jpg");
-    EXPECT_EQ(quiz.window.pictures[Control::Image3], "obr\\2\\0.jpg");
-    EXPECT_FALSE(quiz.window.visible(Control::ComboBox1));
-    EXPECT_FALSE(quiz.window.visible(Control::Edit1));
-    EXPECT_FALSE(quiz.window.enabled(Control::BitBtn1));
+    EXPECT_EQ(quiz.window.text(QuizControl::QuestionNumber), "1. ");
+    EXPECT_EQ(quiz.window.pictures[QuizControl::PlantPhoto], "obr\\0\\0.jpg");
+    EXPECT_EQ(quiz.window.pictures[QuizControl::HeadPhoto], "obr\\2\\0.jpg");
+    EXPECT_FALSE(quiz.window.visible(QuizControl::PickedAnswer));
+    EXPECT_FALSE(quiz.window.visible(QuizControl::TypedAnswer));
+    EXPECT_FALSE(quiz.window.enabled(QuizControl::AnswerButton));
 
-    quiz.cycle.FormActivate();
+    quiz.cycle.quizWindowActivated();
     EXPECT_FALSE(quiz.window.startPageVisible);
-    EXPECT_TRUE(quiz.window.visible(Control::ComboBox1));
-    EXPECT_TRUE(quiz.window.visible(Control::GroupBox1));
-    EXPECT_FALSE(quiz.window.enabled(Control::BitBtn1));
+    EXPECT_TRUE(quiz.window.visible(QuizControl::PickedAnswer));
+    EXPECT_TRUE(quiz.window.visible(QuizControl::IntroPanel));
+    EXPECT_FALSE(quiz.window.enabled(QuizControl::AnswerButton));
 
     for (int tick = 0; tick < 2; ++tick) {
-        quiz.cycle.Timer1Timer();
-        EXPECT_FALSE(quiz.window.visible(Control::GroupBox1));
-        EXPECT_TRUE(quiz.window.enabled(Control::BitBtn1));
+        quiz.cycle.introEnded();
+        EXPECT_FALSE(quiz.window.visible(QuizControl::IntroPanel));
+        EXPECT_TRUE(quiz.window.enabled(QuizControl::AnswerButton));
     }
 }
 
@@ -77,8 +77,8 @@ TEST(QuestionCycleRound, RightAnswersAskEveryItemOnceThenShowTheResult)
             std::vector<int> items;
             std::vector<std::string> labels;
             for (int question = 1; question <= 13; ++question) {
-                items.push_back(quiz.state.CurrentItem);
-                labels.push_back(quiz.window.text(Control::Label6));
+                items.push_back(quiz.state.currentItem);
+                labels.push_back(quiz.window.text(QuizControl::QuestionNumber));
                 EXPECT_EQ(quiz.window.resultScreens, round);
                 quiz.answerRight();
             }
@@ -92,7 +92,7 @@ TEST(QuestionCycleRound, RightAnswersAskEveryItemOnceThenShowTheResult)
             EXPECT_EQ(quiz.window.resultLine, "Začátečník: Skore: 0 / 13");
             EXPECT_FALSE(quiz.window.quizWindowVisible);
             expectQuestionOneOfANewRound(quiz);
-            quiz.cycle.FormActivate();
+            quiz.cycle.quizWindowActivated();
         }
     }
 }
@@ -108,7 +108,7 @@ TEST(QuestionCycleRound, EachQuestionIsDrawnFromAFreshSeed)
     EXPECT_EQ(quiz.seedsTaken, 2u);
     quiz.playRound(neverWrong);
     EXPECT_EQ(quiz.seedsTaken, 13u);
-    quiz.cycle.FormActivate();
+    quiz.cycle.quizWindowActivated();
     quiz.answerRight();
     EXPECT_EQ(quiz.seedsTaken, 14u);
 }
@@ -127,42 +127,42 @@ TEST(QuestionCycleRound, WrongAnswersShowTheCorrectionAndTheMistakesLine)
     Quiz quiz;
     quiz.start();
     const auto answerUpTo = [&quiz](int lastQuestion) {
-        while (quiz.state.QuestionNumber < lastQuestion)
+        while (quiz.state.questionNumber < lastQuestion)
             quiz.answerRight();
     };
 
     answerUpTo(3);
     const std::string rightName = quiz.rightName();
     quiz.answerWrong();
-    EXPECT_EQ(quiz.window.text(Control::Label7), " Chyb: 1/3 ");
-    EXPECT_EQ(quiz.window.text(Control::Label3), rightName);
-    EXPECT_TRUE(quiz.window.visible(Control::GroupBox3));
-    EXPECT_EQ(quiz.window.text(Control::BitBtn1), "NEXT");
-    EXPECT_FALSE(quiz.window.enabled(Control::ComboBox1));
-    EXPECT_FALSE(quiz.window.enabled(Control::Edit1));
-    EXPECT_EQ(quiz.state.MistakeCount, 1);
-    EXPECT_EQ(quiz.state.QuestionNumber, 3);
+    EXPECT_EQ(quiz.window.text(QuizControl::MistakeCount), " Chyb: 1/3 ");
+    EXPECT_EQ(quiz.window.text(QuizControl::RightName), rightName);
+    EXPECT_TRUE(quiz.window.visible(QuizControl::CorrectionPanel));
+    EXPECT_EQ(quiz.window.text(QuizControl::AnswerButton), "NEXT");
+    EXPECT_FALSE(quiz.window.enabled(QuizControl::PickedAnswer));
+    EXPECT_FALSE(quiz.window.enabled(QuizControl::TypedAnswer));
+    EXPECT_EQ(quiz.state.mistakeCount, 1);
+    EXPECT_EQ(quiz.state.questionNumber, 3);
 
-    quiz.cycle.BitBtn1Click(); // the wrong answer is still picked; NEXT goes on regardless
-    EXPECT_EQ(quiz.state.QuestionNumber, 4);
-    EXPECT_EQ(quiz.window.text(Control::BitBtn1), "OK");
-    EXPECT_FALSE(quiz.window.visible(Control::GroupBox3));
-    EXPECT_TRUE(quiz.window.enabled(Control::ComboBox1));
-    EXPECT_EQ(quiz.window.text(Control::ComboBox1), "");
+    quiz.cycle.answerOrGoOn(); // the wrong answer is still picked; NEXT goes on regardless
+    EXPECT_EQ(quiz.state.questionNumber, 4);
+    EXPECT_EQ(quiz.window.text(QuizControl::AnswerButton), "OK");
+    EXPECT_FALSE(quiz.window.visible(QuizControl::CorrectionPanel));
+    EXPECT_TRUE(quiz.window.enabled(QuizControl::PickedAnswer));
+    EXPECT_EQ(quiz.window.text(QuizControl::PickedAnswer), "");
 
     answerUpTo(5);
     quiz.answerWrong();
-    EXPECT_EQ(quiz.window.text(Control::Label7), " Chyb: 2/5 ");
-    quiz.cycle.BitBtn1Click();
+    EXPECT_EQ(quiz.window.text(QuizControl::MistakeCount), " Chyb: 2/5 ");
+    quiz.cycle.answerOrGoOn();
 
     answerUpTo(13);
     quiz.answerWrong();
-    EXPECT_EQ(quiz.window.text(Control::Label7), " Chyb: 3/13 ");
-    EXPECT_EQ(quiz.window.text(Control::BitBtn1), "Start page");
-    EXPECT_EQ(quiz.state.MistakeCount, 2);
+    EXPECT_EQ(quiz.window.text(QuizControl::MistakeCount), " Chyb: 3/13 ");
+    EXPECT_EQ(quiz.window.text(QuizControl::AnswerButton), "Start page");
+    EXPECT_EQ(quiz.state.mistakeCount, 2);
     EXPECT_EQ(quiz.window.resultScreens, 0);
 
-    quiz.cycle.BitBtn1Click();
+    quiz.cycle.answerOrGoOn();
     EXPECT_EQ(quiz.window.resultLine, "Začátečník: Skore: 3 / 13");
     expectQuestionOneOfANewRound(quiz);
 }
@@ -177,26 +177,26 @@ TEST(QuestionCycleMarking, TypedNearMissesAndEmptyAnswersAreWrong)
         quiz.window.beginner = false;
         quiz.start();
         quiz.window.type(typed);
-        quiz.cycle.BitBtn1Click();
-        EXPECT_EQ(quiz.state.MistakeCount, 1);
-        EXPECT_EQ(quiz.window.text(Control::BitBtn1), "NEXT");
+        quiz.cycle.answerOrGoOn();
+        EXPECT_EQ(quiz.state.mistakeCount, 1);
+        EXPECT_EQ(quiz.window.text(QuizControl::AnswerButton), "NEXT");
     }
     Quiz quiz;
     quiz.window.beginner = false;
     quiz.start();
     quiz.window.type("Bojínek luční");
-    quiz.cycle.BitBtn1Click();
-    EXPECT_EQ(quiz.state.MistakeCount, 0);
-    EXPECT_EQ(quiz.state.QuestionNumber, 2);
+    quiz.cycle.answerOrGoOn();
+    EXPECT_EQ(quiz.state.mistakeCount, 0);
+    EXPECT_EQ(quiz.state.questionNumber, 2);
 }
 
 TEST(QuestionCycleMarking, NothingPickedIsWrong)
 {
     Quiz quiz;
     quiz.start();
-    quiz.cycle.BitBtn1Click();
-    EXPECT_EQ(quiz.state.MistakeCount, 1);
-    EXPECT_EQ(quiz.window.text(Control::Label7), " Chyb: 1/1 ");
+    quiz.cycle.answerOrGoOn();
+    EXPECT_EQ(quiz.state.mistakeCount, 1);
+    EXPECT_EQ(quiz.window.text(QuizControl::MistakeCount), " Chyb: 1/1 ");
 }
 
 // The list is alphabetical, the answer key is not: answers are matched by text.
@@ -206,17 +206,17 @@ TEST(QuestionCycleMarking, KostravaAtListPositionThreeIsRightExactlyForItemTwelv
     quiz.start();
     int rightAnswers = 0;
     for (int asked = 0; asked < 13 && quiz.window.resultScreens == 0; ++asked) {
-        const int question = quiz.state.QuestionNumber;
-        const bool itemTwelve = quiz.state.CurrentItem == 12;
+        const int question = quiz.state.questionNumber;
+        const bool itemTwelve = quiz.state.currentItem == 12;
         quiz.window.pick(3);
-        quiz.cycle.BitBtn1Click();
+        quiz.cycle.answerOrGoOn();
         if (itemTwelve) {
             ++rightAnswers;
             EXPECT_TRUE(quiz.window.resultScreens == 1
-                        || quiz.state.QuestionNumber == question + 1);
+                        || quiz.state.questionNumber == question + 1);
         } else {
-            EXPECT_NE(quiz.window.text(Control::BitBtn1), "OK") << question;
-            quiz.cycle.BitBtn1Click();
+            EXPECT_NE(quiz.window.text(QuizControl::AnswerButton), "OK") << question;
+            quiz.cycle.answerOrGoOn();
         }
     }
     EXPECT_EQ(rightAnswers, 1);
@@ -230,18 +230,18 @@ TEST(QuestionCyclePictures, BoxesShowTheItemsPhotographsAndAHiddenBoxKeepsItsPic
     };
     Quiz quiz;
     quiz.start();
-    std::map<Control, std::string> expected;
+    std::map<QuizControl, std::string> expected;
     for (int question = 1; question <= 13; ++question) {
-        const int item = quiz.state.CurrentItem;
+        const int item = quiz.state.currentItem;
         SCOPED_TRACE(item);
         const bool inFolder0 = item != 12;
         const bool inFolder2 = item != 4 && item != 7 && item != 10;
         if (inFolder0)
-            expected[Control::Image1] = photograph(0, item);
+            expected[QuizControl::PlantPhoto] = photograph(0, item);
         if (inFolder2)
-            expected[Control::Image3] = photograph(2, item);
-        EXPECT_EQ(quiz.window.visible(Control::Image1), inFolder0);
-        EXPECT_EQ(quiz.window.visible(Control::Image3), inFolder2);
+            expected[QuizControl::HeadPhoto] = photograph(2, item);
+        EXPECT_EQ(quiz.window.visible(QuizControl::PlantPhoto), inFolder0);
+        EXPECT_EQ(quiz.window.visible(QuizControl::HeadPhoto), inFolder2);
         EXPECT_EQ(quiz.window.pictures, expected);
         quiz.answerRight();
     }
@@ -257,9 +257,9 @@ protected:
     void expectEndedAtTheFailedLoad(const std::string& path)
     {
         ASSERT_FALSE(quiz.window.log.empty());
-        EXPECT_EQ(quiz.window.log.back(), "load Image1 " + path);
-        EXPECT_TRUE(quiz.window.visible(Control::Image1));
-        EXPECT_FALSE(quiz.window.visible(Control::Image3));
+        EXPECT_EQ(quiz.window.log.back(), "load PlantPhoto " + path);
+        EXPECT_TRUE(quiz.window.visible(QuizControl::PlantPhoto));
+        EXPECT_FALSE(quiz.window.visible(QuizControl::HeadPhoto));
     }
 
     Quiz quiz {0}; // the second question reseeds to 1 and draws item 0, then item 11
@@ -271,39 +271,39 @@ TEST_F(QuestionCycleFailure, InAskNextQuestionAfterTheQuestionIsCounted)
     quiz.window.failingPaths = {"obr\\0\\11.jpg"};
     EXPECT_THROW(quiz.answerRight(), platform::FileOpenError);
     expectEndedAtTheFailedLoad("obr\\0\\11.jpg");
-    EXPECT_EQ(quiz.state.CurrentItem, 11);
-    EXPECT_EQ(quiz.state.QuestionNumber, 2);
-    EXPECT_EQ(quiz.state.AskedItems[1], 11);
-    EXPECT_EQ(quiz.window.text(Control::Label6), "2. ");
-    EXPECT_EQ(quiz.window.pictures[Control::Image1], "obr\\0\\0.jpg");
-    EXPECT_EQ(quiz.window.pictures[Control::Image3], "obr\\2\\0.jpg");
+    EXPECT_EQ(quiz.state.currentItem, 11);
+    EXPECT_EQ(quiz.state.questionNumber, 2);
+    EXPECT_EQ(quiz.state.askedItems[1], 11);
+    EXPECT_EQ(quiz.window.text(QuizControl::QuestionNumber), "2. ");
+    EXPECT_EQ(quiz.window.pictures[QuizControl::PlantPhoto], "obr\\0\\0.jpg");
+    EXPECT_EQ(quiz.window.pictures[QuizControl::HeadPhoto], "obr\\2\\0.jpg");
 }
 
 TEST_F(QuestionCycleFailure, InStartNewRoundAfterTheResultIsShown)
 {
     quiz.start();
-    while (quiz.state.QuestionNumber < 13)
+    while (quiz.state.questionNumber < 13)
         quiz.answerRight();
     quiz.window.failingPaths = {"obr\\0\\0.jpg"};
     EXPECT_THROW(quiz.answerRight(), platform::FileOpenError);
     expectEndedAtTheFailedLoad("obr\\0\\0.jpg");
     EXPECT_EQ(quiz.window.resultLine, "Začátečník: Skore: 0 / 13");
     EXPECT_FALSE(quiz.window.quizWindowVisible);
-    EXPECT_EQ(quiz.window.text(Control::BitBtn1), "OK");
-    EXPECT_EQ(quiz.state.QuestionNumber, 0);
+    EXPECT_EQ(quiz.window.text(QuizControl::AnswerButton), "OK");
+    EXPECT_EQ(quiz.state.questionNumber, 0);
     EXPECT_TRUE(allZero(quiz.state));
-    EXPECT_EQ(quiz.window.text(Control::Label6), "13. ");
-    EXPECT_FALSE(quiz.window.enabled(Control::ComboBox1));
+    EXPECT_EQ(quiz.window.text(QuizControl::QuestionNumber), "13. ");
+    EXPECT_FALSE(quiz.window.enabled(QuizControl::PickedAnswer));
 }
 
-TEST_F(QuestionCycleFailure, InFormCreateAfterTheListIsFilled)
+TEST_F(QuestionCycleFailure, InQuizWindowCreatedAfterTheListIsFilled)
 {
     quiz.window.failingPaths = {"obr\\0\\0.jpg"};
-    EXPECT_THROW(quiz.cycle.FormCreate(), platform::FileOpenError);
+    EXPECT_THROW(quiz.cycle.quizWindowCreated(), platform::FileOpenError);
     expectEndedAtTheFailedLoad("obr\\0\\0.jpg");
     EXPECT_EQ(quiz.window.choices.size(), 13u);
-    EXPECT_EQ(quiz.state.QuestionNumber, 0);
-    EXPECT_EQ(quiz.window.text(Control::Label6), "");
+    EXPECT_EQ(quiz.state.questionNumber, 0);
+    EXPECT_EQ(quiz.window.text(QuizControl::QuestionNumber), "");
 }
 
 // A round whose first question was never recorded still ends: the draw must not exclude
@@ -311,10 +311,10 @@ TEST_F(QuestionCycleFailure, InFormCreateAfterTheListIsFilled)
 TEST_F(QuestionCycleFailure, RoundWithoutARecordedFirstQuestionStillEnds)
 {
     quiz.window.failingPaths = {"obr\\0\\0.jpg"};
-    EXPECT_THROW(quiz.cycle.FormCreate(), platform::FileOpenError);
+    EXPECT_THROW(quiz.cycle.quizWindowCreated(), platform::FileOpenError);
     quiz.window.failingPaths.clear();
-    quiz.cycle.FormActivate();
-    quiz.cycle.Timer1Timer();
+    quiz.cycle.quizWindowActivated();
+    quiz.cycle.introEnded();
     for (int answered = 0; answered < 14 && quiz.window.resultScreens == 0; ++answered)
         quiz.answerRight();
     EXPECT_EQ(quiz.window.resultLine, "Začátečník: Skore: 0 / 13");
@@ -325,35 +325,35 @@ TEST(QuestionCycleLevel, FollowsTheRadioButtonsOnEveryActivationWithoutTouchingT
 {
     Quiz quiz;
     quiz.start();
-    EXPECT_FALSE(quiz.state.AdvancedMode);
+    EXPECT_FALSE(quiz.state.advancedMode);
     quiz.answerRight();
     quiz.answerWrong();
     const quiz::QuizState before = quiz.state;
-    const std::string label = quiz.window.text(Control::Label6);
+    const std::string label = quiz.window.text(QuizControl::QuestionNumber);
 
     quiz.window.beginner = false;
     quiz.window.startPageVisible = true;
-    quiz.cycle.FormActivate();
-    EXPECT_TRUE(quiz.state.AdvancedMode);
+    quiz.cycle.quizWindowActivated();
+    EXPECT_TRUE(quiz.state.advancedMode);
     EXPECT_FALSE(quiz.window.startPageVisible);
-    EXPECT_TRUE(quiz.window.visible(Control::Edit1));
-    EXPECT_FALSE(quiz.window.visible(Control::ComboBox1));
-    EXPECT_EQ(quiz.state.QuestionNumber, before.QuestionNumber);
-    EXPECT_EQ(quiz.state.CurrentItem, before.CurrentItem);
-    EXPECT_EQ(quiz.state.MistakeCount, before.MistakeCount);
-    EXPECT_EQ(quiz.state.AskedItems, before.AskedItems);
-    EXPECT_EQ(quiz.window.text(Control::BitBtn1), "NEXT");
-    EXPECT_EQ(quiz.window.text(Control::Label6), label);
+    EXPECT_TRUE(quiz.window.visible(QuizControl::TypedAnswer));
+    EXPECT_FALSE(quiz.window.visible(QuizControl::PickedAnswer));
+    EXPECT_EQ(quiz.state.questionNumber, before.questionNumber);
+    EXPECT_EQ(quiz.state.currentItem, before.currentItem);
+    EXPECT_EQ(quiz.state.mistakeCount, before.mistakeCount);
+    EXPECT_EQ(quiz.state.askedItems, before.askedItems);
+    EXPECT_EQ(quiz.window.text(QuizControl::AnswerButton), "NEXT");
+    EXPECT_EQ(quiz.window.text(QuizControl::QuestionNumber), label);
 
-    quiz.cycle.BitBtn1Click();
+    quiz.cycle.answerOrGoOn();
     quiz.playRound(neverWrong); // typed from here on
     EXPECT_EQ(quiz.window.resultLine, "Pokročilý: Skore: 1 / 13");
 
     quiz.window.beginner = true;
-    quiz.cycle.FormActivate();
-    EXPECT_FALSE(quiz.state.AdvancedMode);
-    EXPECT_TRUE(quiz.window.visible(Control::ComboBox1));
-    EXPECT_FALSE(quiz.window.visible(Control::Edit1));
+    quiz.cycle.quizWindowActivated();
+    EXPECT_FALSE(quiz.state.advancedMode);
+    EXPECT_TRUE(quiz.window.visible(QuizControl::PickedAnswer));
+    EXPECT_FALSE(quiz.window.visible(QuizControl::TypedAnswer));
 }
 
 TEST(QuestionCycleLevel, OnlyTheResultLineDependsOnTheLevel)

@@ -17,12 +17,12 @@ struct Quiz {
     // Creates the quiz window, confirms the start page and lets the intro end.
     void start()
     {
-        cycle.FormCreate();
-        cycle.FormActivate();
-        cycle.Timer1Timer();
+        cycle.quizWindowCreated();
+        cycle.quizWindowActivated();
+        cycle.introEnded();
     }
 
-    std::string rightName() const { return std::string(quiz::SpeciesNames[state.CurrentItem]); }
+    std::string rightName() const { return std::string(quiz::SpeciesNames[state.currentItem]); }
     std::string wrongName() const
     {
         return std::string(rightName() == quiz::ChoiceNames[0] ? quiz::ChoiceNames[1]
@@ -32,7 +32,7 @@ struct Quiz {
     // Picks the name from the list at the beginner level, types it at the advanced level.
     void give(const std::string& name)
     {
-        if (state.AdvancedMode) {
+        if (state.advancedMode) {
             window.type(name);
             return;
         }
@@ -42,12 +42,12 @@ struct Quiz {
     void answerRight()
     {
         give(rightName());
-        cycle.BitBtn1Click();
+        cycle.answerOrGoOn();
     }
     void answerWrong()
     {
         give(wrongName());
-        cycle.BitBtn1Click();
+        cycle.answerOrGoOn();
     }
     // Answers question by question, wrong where wrongAt(question number) says so, and goes on
     // after each correction, until the round's result is shown or 13 questions were answered.
@@ -57,9 +57,9 @@ struct Quiz {
         const int shownBefore = window.resultScreens;
         for (int answered = 0; answered < quiz::ItemCount && window.resultScreens == shownBefore;
              ++answered) {
-            if (wrongAt(state.QuestionNumber)) {
+            if (wrongAt(state.questionNumber)) {
                 answerWrong();
-                cycle.BitBtn1Click();
+                cycle.answerOrGoOn();
             } else {
                 answerRight();
             }
@@ -68,7 +68,7 @@ struct Quiz {
 
     std::uint32_t seedsTaken = 0;
     quiz::QuizState state;
-    FakeQuizWindow window;
+    FakeQuizView window;
     quiz::RandomSource random;
     quiz::QuestionCycle cycle {state, window, random};
 };

@@ -23,8 +23,8 @@
 #include <fstream>
 
 namespace fs = std::filesystem;
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -42,68 +42,68 @@ TEST_F(FlowTest, StartsOnTheLevelChoiceAloneCentredAndEndsWhenItIsClosed)
     bool checked = false;
     const int status = run([&] {
         checked = true;
-        EXPECT_TRUE(Form2->isVisible());
-        EXPECT_FALSE(Form1->isVisible());
-        EXPECT_EQ(Form2->caption(), "Start page");
-        EXPECT_TRUE(Form2->RadioButton1->isChecked());
-        EXPECT_TRUE(Form2->GroupBox1->isVisible());
-        EXPECT_FALSE(Form2->GroupBox2->isVisible());
-        EXPECT_EQ(Form2->size(), QSize(411, 178));
+        EXPECT_TRUE(startPageWindow->isVisible());
+        EXPECT_FALSE(quizWindow->isVisible());
+        EXPECT_EQ(startPageWindow->caption(), "Start page");
+        EXPECT_TRUE(startPageWindow->beginner->isChecked());
+        EXPECT_TRUE(startPageWindow->levelPanel->isVisible());
+        EXPECT_FALSE(startPageWindow->resultPanel->isVisible());
+        EXPECT_EQ(startPageWindow->size(), QSize(411, 178));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        EXPECT_EQ(Form2->frameGeometry().left(), (screen.width() - Form2->outerWidth()) / 2);
-        EXPECT_EQ(Form2->frameGeometry().top(), (screen.height() - Form2->outerHeight()) / 2);
-        EXPECT_EQ(ui::Application::instance().activeForm(), Form2);
-        Form2->close();
+        EXPECT_EQ(startPageWindow->frameGeometry().left(), (screen.width() - startPageWindow->outerWidth()) / 2);
+        EXPECT_EQ(startPageWindow->frameGeometry().top(), (screen.height() - startPageWindow->outerHeight()) / 2);
+        EXPECT_EQ(ui::Application::instance().activeWindow(), startPageWindow);
+        startPageWindow->close();
     });
     EXPECT_TRUE(checked);
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(Form1, nullptr);
-    EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(quizWindow, nullptr);
+    EXPECT_EQ(startPageWindow, nullptr);
     EXPECT_TRUE(errorBoxes.empty());
 }
 
 TEST_F(FlowTest, OkWithinFiveSecondsShowsTheIntroPanelUntilTheFirstTick)
 {
     run([&] {
-        QTest::keyClick(Form2->RadioButton1, Qt::Key_Return);
-        EXPECT_TRUE(Form1->isVisible());
-        EXPECT_FALSE(Form2->isVisible());
-        EXPECT_EQ(ui::Application::instance().activeForm(), Form1);
-        EXPECT_TRUE(Form1->GroupBox1->isVisible());
-        EXPECT_FALSE(Form1->BitBtn1->isEnabled());
-        EXPECT_TRUE(Form1->ComboBox1->isVisible());
-        EXPECT_FALSE(Form1->Edit1->isVisible());
+        QTest::keyClick(startPageWindow->beginner, Qt::Key_Return);
+        EXPECT_TRUE(quizWindow->isVisible());
+        EXPECT_FALSE(startPageWindow->isVisible());
+        EXPECT_EQ(ui::Application::instance().activeWindow(), quizWindow);
+        EXPECT_TRUE(quizWindow->introPanel->isVisible());
+        EXPECT_FALSE(quizWindow->answerButton->isEnabled());
+        EXPECT_TRUE(quizWindow->pickedAnswer->isVisible());
+        EXPECT_FALSE(quizWindow->typedAnswer->isVisible());
         pressEnter(); // the button is still disabled: nothing happens
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 1);
-        EXPECT_EQ(ui::Quiz.MistakeCount, 0);
+        EXPECT_EQ(ui::quizState.questionNumber, 1);
+        EXPECT_EQ(ui::quizState.mistakeCount, 0);
         endIntro();
-        EXPECT_FALSE(Form1->GroupBox1->isVisible());
-        EXPECT_TRUE(Form1->BitBtn1->isEnabled());
-        Form1->close();
+        EXPECT_FALSE(quizWindow->introPanel->isVisible());
+        EXPECT_TRUE(quizWindow->answerButton->isEnabled());
+        quizWindow->close();
     });
-    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(quizWindow, nullptr);
 }
 
 TEST_F(FlowTest, ARoundPlayedByKeyboardEndsOnTheResultScreen)
 {
     run([&] {
         endIntro();
-        QTest::keyClick(Form2->Button1, Qt::Key_Return);
+        QTest::keyClick(startPageWindow->startButton, Qt::Key_Return);
         playRoundRight(*this);
-        EXPECT_FALSE(Form1->isVisible());
-        EXPECT_TRUE(Form2->isVisible());
-        EXPECT_EQ(Form2->caption(), "Start page");
-        EXPECT_EQ(Form2->outerWidth(), 392);
-        EXPECT_EQ(Form2->outerHeight(), 183);
-        EXPECT_TRUE(Form2->GroupBox2->isVisible());
-        EXPECT_FALSE(Form2->GroupBox1->isVisible());
-        EXPECT_FALSE(Form2->Image1->isVisible());
-        EXPECT_EQ(Form2->Image1->size(), QSize(0, 0));
-        EXPECT_EQ(Form2->Label1->text(), "Začátečník: Skore: 0 / 13");
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 1);
-        QTest::mouseClick(Form2->Button2, Qt::LeftButton); // "Konec"
+        EXPECT_FALSE(quizWindow->isVisible());
+        EXPECT_TRUE(startPageWindow->isVisible());
+        EXPECT_EQ(startPageWindow->caption(), "Start page");
+        EXPECT_EQ(startPageWindow->outerWidth(), 392);
+        EXPECT_EQ(startPageWindow->outerHeight(), 183);
+        EXPECT_TRUE(startPageWindow->resultPanel->isVisible());
+        EXPECT_FALSE(startPageWindow->levelPanel->isVisible());
+        EXPECT_FALSE(startPageWindow->detailPhoto->isVisible());
+        EXPECT_EQ(startPageWindow->detailPhoto->size(), QSize(0, 0));
+        EXPECT_EQ(startPageWindow->resultLine->text(), "Začátečník: Skore: 0 / 13");
+        EXPECT_EQ(ui::quizState.questionNumber, 1);
+        QTest::mouseClick(startPageWindow->endButton, Qt::LeftButton); // "Konec"
     });
-    EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(startPageWindow, nullptr);
     EXPECT_TRUE(errorBoxes.empty());
 }
 
@@ -111,98 +111,98 @@ TEST_F(FlowTest, AgainThenOkPlaysTheNextRoundAtTheLevelChosenThen)
 {
     run([&] {
         endIntro();
-        QTest::keyClick(Form2->Button1, Qt::Key_Return);
+        QTest::keyClick(startPageWindow->startButton, Qt::Key_Return);
         answer(false);
         answer(false); // NEXT after the correction
         playRoundRight(*this);
-        EXPECT_EQ(Form2->Label1->text(), "Začátečník: Skore: 1 / 13");
+        EXPECT_EQ(startPageWindow->resultLine->text(), "Začátečník: Skore: 1 / 13");
 
-        QTest::keyClick(Form2->Button3, Qt::Key_Return); // "Znovu" is the default button
-        EXPECT_TRUE(Form2->GroupBox1->isVisible());
-        EXPECT_FALSE(Form2->GroupBox2->isVisible());
-        EXPECT_EQ(Form2->outerWidth(), 392);
-        QTest::mouseClick(Form2->RadioButton2, Qt::LeftButton);
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-        EXPECT_TRUE(Form1->Edit1->isVisible());
-        EXPECT_FALSE(Form1->ComboBox1->isVisible());
-        EXPECT_EQ(Form1->Label6->text(), "1. ");
+        QTest::keyClick(startPageWindow->againButton, Qt::Key_Return); // "Znovu" is the default button
+        EXPECT_TRUE(startPageWindow->levelPanel->isVisible());
+        EXPECT_FALSE(startPageWindow->resultPanel->isVisible());
+        EXPECT_EQ(startPageWindow->outerWidth(), 392);
+        QTest::mouseClick(startPageWindow->advanced, Qt::LeftButton);
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
+        EXPECT_TRUE(quizWindow->typedAnswer->isVisible());
+        EXPECT_FALSE(quizWindow->pickedAnswer->isVisible());
+        EXPECT_EQ(quizWindow->questionNumber->text(), "1. ");
         playRoundRight(*this);
-        EXPECT_EQ(Form2->Label1->text(), "Pokročilý: Skore: 0 / 13");
-        Form2->close();
+        EXPECT_EQ(startPageWindow->resultLine->text(), "Pokročilý: Skore: 0 / 13");
+        startPageWindow->close();
     });
-    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(quizWindow, nullptr);
 }
 
 TEST_F(FlowTest, APhotographOpensInTheDetailViewAsACopyAndAClickGoesBack)
 {
     run([&] {
         endIntro();
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-        Form1->grab(); // the photographs drawn, so the copy shares their pixels
-        const QSize shown(Form1->Image3->picture().width(), Form1->Image3->picture().height());
-        QTest::mouseClick(Form1->Image3, Qt::LeftButton);
-        EXPECT_TRUE(Form2->isVisible());
-        EXPECT_TRUE(Form1->isVisible());
-        EXPECT_EQ(Form2->caption(), "Detajl");
-        EXPECT_EQ(Form2->formState(), ui::FormState::Maximized);
-        EXPECT_EQ(Form2->Image1->size(), QSize(Form2->outerWidth(), Form2->outerHeight()));
-        EXPECT_EQ(Form2->outerWidth(), QGuiApplication::primaryScreen()->availableGeometry().width());
-        EXPECT_FALSE(Form2->Image6->isVisible());
-        EXPECT_FALSE(Form2->GroupBox1->isVisible());
-        EXPECT_FALSE(Form2->GroupBox2->isVisible());
-        EXPECT_EQ(ui::Application::instance().activeForm(), Form2);
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
+        quizWindow->grab(); // the photographs drawn, so the copy shares their pixels
+        const QSize shown(quizWindow->headPhoto->picture().width(), quizWindow->headPhoto->picture().height());
+        QTest::mouseClick(quizWindow->headPhoto, Qt::LeftButton);
+        EXPECT_TRUE(startPageWindow->isVisible());
+        EXPECT_TRUE(quizWindow->isVisible());
+        EXPECT_EQ(startPageWindow->caption(), "Detajl");
+        EXPECT_EQ(startPageWindow->state(), ui::WindowState::Maximized);
+        EXPECT_EQ(startPageWindow->detailPhoto->size(), QSize(startPageWindow->outerWidth(), startPageWindow->outerHeight()));
+        EXPECT_EQ(startPageWindow->outerWidth(), QGuiApplication::primaryScreen()->availableGeometry().width());
+        EXPECT_FALSE(startPageWindow->wedge->isVisible());
+        EXPECT_FALSE(startPageWindow->levelPanel->isVisible());
+        EXPECT_FALSE(startPageWindow->resultPanel->isVisible());
+        EXPECT_EQ(ui::Application::instance().activeWindow(), startPageWindow);
 
         // A later load into the quiz window's box leaves the copy as it was.
-        Form1->Image3->picture().loadFromFile("obr\\0\\4.jpg");
-        EXPECT_EQ(QSize(Form2->Image1->picture().width(), Form2->Image1->picture().height()), shown);
+        quizWindow->headPhoto->picture().loadFromFile("obr\\0\\4.jpg");
+        EXPECT_EQ(QSize(startPageWindow->detailPhoto->picture().width(), startPageWindow->detailPhoto->picture().height()), shown);
 
-        ASSERT_NE(decodedPhotograph(*Form2->Image1), nullptr);
-        QTest::mouseClick(Form2->Image1, Qt::LeftButton);
-        EXPECT_FALSE(Form2->isVisible());
-        EXPECT_TRUE(Form2->Image6->isVisibleTo(Form2));
+        ASSERT_NE(decodedPhotograph(*startPageWindow->detailPhoto), nullptr);
+        QTest::mouseClick(startPageWindow->detailPhoto, Qt::LeftButton);
+        EXPECT_FALSE(startPageWindow->isVisible());
+        EXPECT_TRUE(startPageWindow->wedge->isVisibleTo(startPageWindow));
         // The hidden copy lets go of its pixels and keeps its picture.
-        EXPECT_EQ(decodedPhotograph(*Form2->Image1), nullptr);
-        EXPECT_EQ(QSize(Form2->Image1->picture().width(), Form2->Image1->picture().height()), shown);
-        EXPECT_EQ(ui::Application::instance().activeForm(), Form1);
-        EXPECT_TRUE(Form1->ComboBox1->isVisible()); // the activation handler ran
+        EXPECT_EQ(decodedPhotograph(*startPageWindow->detailPhoto), nullptr);
+        EXPECT_EQ(QSize(startPageWindow->detailPhoto->picture().width(), startPageWindow->detailPhoto->picture().height()), shown);
+        EXPECT_EQ(ui::Application::instance().activeWindow(), quizWindow);
+        EXPECT_TRUE(quizWindow->pickedAnswer->isVisible()); // the activation handler ran
 
-        QTest::mouseClick(Form1->Image1, Qt::LeftButton); // still maximised: shown so at once
-        EXPECT_EQ(Form2->formState(), ui::FormState::Maximized);
-        EXPECT_EQ(Form2->caption(), "Detajl");
-        Form2->close(); // closing the detail view ends the program
+        QTest::mouseClick(quizWindow->plantPhoto, Qt::LeftButton); // still maximised: shown so at once
+        EXPECT_EQ(startPageWindow->state(), ui::WindowState::Maximized);
+        EXPECT_EQ(startPageWindow->caption(), "Detajl");
+        startPageWindow->close(); // closing the detail view ends the program
     });
-    EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(startPageWindow, nullptr);
 }
 
 TEST_F(FlowTest, ActivatingTheQuizWindowDuringTheDetailViewLeavesTheWedgeHidden)
 {
     run([&] {
         endIntro();
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-        Form1->grab();
-        QTest::mouseClick(Form1->Image1, Qt::LeftButton);
-        ASSERT_NE(decodedPhotograph(*Form2->Image1), nullptr);
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
+        quizWindow->grab();
+        QTest::mouseClick(quizWindow->plantPhoto, Qt::LeftButton);
+        ASSERT_NE(decodedPhotograph(*startPageWindow->detailPhoto), nullptr);
         QEvent activation(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(Form1, &activation);
-        EXPECT_EQ(ui::Application::instance().activeForm(), Form1);
-        EXPECT_FALSE(Form2->isVisible());
-        EXPECT_FALSE(Form2->Image6->isVisibleTo(Form2));
-        EXPECT_EQ(decodedPhotograph(*Form2->Image1), nullptr);
-        EXPECT_NE(decodedPhotograph(*Form1->Image1), nullptr); // the quiz window's own stay
-        Form1->close();
+        QCoreApplication::sendEvent(quizWindow, &activation);
+        EXPECT_EQ(ui::Application::instance().activeWindow(), quizWindow);
+        EXPECT_FALSE(startPageWindow->isVisible());
+        EXPECT_FALSE(startPageWindow->wedge->isVisibleTo(startPageWindow));
+        EXPECT_EQ(decodedPhotograph(*startPageWindow->detailPhoto), nullptr);
+        EXPECT_NE(decodedPhotograph(*quizWindow->plantPhoto), nullptr); // the quiz window's own stay
+        quizWindow->close();
     });
-    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(quizWindow, nullptr);
 }
 
 TEST_F(FlowTest, ClickingTheEmptyDetailBoxOnTheFirstLevelChoiceDoesNothing)
 {
     run([&] {
-        QTest::mouseClick(Form2->Image1, Qt::LeftButton, {}, QPoint(5, 5));
-        EXPECT_TRUE(Form2->isVisible());
-        EXPECT_TRUE(Form2->Image6->isVisible());
-        Form2->close();
+        QTest::mouseClick(startPageWindow->detailPhoto, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_TRUE(startPageWindow->isVisible());
+        EXPECT_TRUE(startPageWindow->wedge->isVisible());
+        startPageWindow->close();
     });
-    EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(startPageWindow, nullptr);
 }
 
 TEST_F(FlowTest, EveryOtherClosePathEndsTheProgram)
@@ -210,39 +210,39 @@ TEST_F(FlowTest, EveryOtherClosePathEndsTheProgram)
     // The result screen closed by its close button.
     EXPECT_EQ(run([&] {
                   endIntro();
-                  QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+                  QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
                   playRoundRight(*this);
-                  Form2->close();
+                  startPageWindow->close();
               }),
               0);
-    EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(startPageWindow, nullptr);
     // The quiz window closed in the middle of a correction.
-    ui::Quiz = {};
+    ui::quizState = {};
     EXPECT_EQ(run([&] {
                   endIntro();
-                  QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+                  QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
                   answer(false);
-                  Form1->close();
+                  quizWindow->close();
               }),
               0);
-    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(quizWindow, nullptr);
 }
 
 TEST_F(FlowTest, AMissingFirstPhotographIsReportedBeforeTheStartPageAndTheQuizGoesOn)
 {
     fs::remove(photograph(0, 0));
     bool startPageExistedAtTheBox = true;
-    onErrorBox = [&] { startPageExistedAtTheBox = Form2 != nullptr; };
+    onErrorBox = [&] { startPageExistedAtTheBox = startPageWindow != nullptr; };
     run([&] {
         ASSERT_EQ(errorBoxes.size(), 1u);
         EXPECT_FALSE(startPageExistedAtTheBox);
         EXPECT_EQ(errorBoxes[0].title, ui::Application::instance().title());
         EXPECT_EQ(errorBoxes[0].text,
                   "Cannot open file \"" + photograph(0, 0).string() + "\". " + testsystem::missingFileText() + ".");
-        EXPECT_TRUE(Form2->isVisible());
-        EXPECT_EQ(Form1->Label6->text(), "");      // FormCreate stopped at the failed load
-        EXPECT_TRUE(Form1->Image1->isVisibleTo(Form1)); // shown just before it
-        Form2->close();
+        EXPECT_TRUE(startPageWindow->isVisible());
+        EXPECT_EQ(quizWindow->questionNumber->text(), "");      // created stopped at the failed load
+        EXPECT_TRUE(quizWindow->plantPhoto->isVisibleTo(quizWindow)); // shown just before it
+        startPageWindow->close();
     });
 }
 
@@ -252,9 +252,9 @@ TEST_F(FlowTest, TheTimerTicksWhileAnErrorBoxIsOpen)
     bool introEndedDuringTheBox = false;
     onErrorBox = [&] {
         endIntro();
-        introEndedDuringTheBox = Form1->BitBtn1->isEnabled() && Form1->GroupBox1->isHidden();
+        introEndedDuringTheBox = quizWindow->answerButton->isEnabled() && quizWindow->introPanel->isHidden();
     };
-    run([&] { Form2->close(); });
+    run([&] { startPageWindow->close(); });
     EXPECT_TRUE(introEndedDuringTheBox);
 }
 
@@ -262,7 +262,7 @@ TEST_F(FlowTest, TheTimerTicksWhileAnErrorBoxIsOpen)
 // run has ended reports to no one, least of all to the ended program.
 TEST_F(FlowTest, APaintErrorAfterTheRunReachesNoEndedProgram)
 {
-    run([&] { Form2->close(); });
+    run([&] { startPageWindow->close(); });
     pictures::PictureBox box;
     const unsigned char emptyJpeg[4] = {}; // stored with a count of no bytes
     box.picture().readStoredData(pictures::GraphicKind::Jpeg, emptyJpeg);
@@ -276,23 +276,23 @@ TEST_F(FlowTest, APhotographThatFailsAtItsFirstDrawingIsReportedOnceAfterThePain
     { std::ofstream empty(photograph(0, 0)); }
     run([&] {
         endIntro();
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
         EXPECT_TRUE(errorBoxes.empty()); // the empty file loads; drawing it fails
-        Form1->grab();
+        quizWindow->grab();
         EXPECT_TRUE(errorBoxes.empty()); // not inside the painting
         EXPECT_TRUE(QTest::qWaitFor([&] { return !errorBoxes.empty(); }, 5000));
-        Form1->grab();
+        quizWindow->grab();
         QTest::qWait(50);
         ASSERT_EQ(errorBoxes.size(), 1u);
         EXPECT_EQ(errorBoxes[0].text, "JPEG error #42.");
         EXPECT_EQ(errorBoxes[0].title, ui::Application::instance().title());
-        Form1->close();
+        quizWindow->close();
     });
 }
 
 void playRoundRight(ProgramRun& run)
 {
-    while (Form1->isVisible())
+    while (quizWindow->isVisible())
         run.answer(true);
 }
 

@@ -17,7 +17,7 @@ namespace {
 void runOnceTheStartPageIsUp(const std::function<void()>& script)
 {
     QTimer::singleShot(0, [script] {
-        if (ui::Form2 && ui::Form2->inModalLoop())
+        if (ui::startPageWindow && ui::startPageWindow->inModalLoop())
             script();
         else
             runOnceTheStartPageIsUp(script);
@@ -44,7 +44,7 @@ int runScripted(const std::function<void()>& script, ui::ErrorBoxRecorder record
 
 bool endIntro(int timeoutMilliseconds)
 {
-    QTimer& timer = *ui::Form1->Timer1;
+    QTimer& timer = *ui::quizWindow->introTimer;
     bool ticked = false;
     const auto connection = QObject::connect(&timer, &QTimer::timeout, [&] { ticked = true; });
     const int interval = timer.interval();

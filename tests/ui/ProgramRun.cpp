@@ -29,7 +29,7 @@ void ProgramRun::SetUp()
     fs::create_directories(folder_);
     fs::copy(fs::path(ZORVENKA_SOURCE_DIR) / "obr", folder_ / "obr", fs::copy_options::recursive);
     fs::current_path(folder_);
-    ui::Quiz = {};
+    ui::quizState = {};
 }
 
 void ProgramRun::TearDown()
@@ -72,19 +72,19 @@ int ProgramRun::run(const std::function<void()>& script)
 
 void ProgramRun::answer(bool right)
 {
-    const std::string name(quiz::SpeciesNames[static_cast<std::size_t>(ui::Quiz.CurrentItem)]);
+    const std::string name(quiz::SpeciesNames[static_cast<std::size_t>(ui::quizState.currentItem)]);
     const QString text = right ? QString::fromStdString(name) : QStringLiteral("Tráva");
-    if (ui::Form1->Edit1->isVisible())
-        ui::Form1->Edit1->setText(text);
+    if (ui::quizWindow->typedAnswer->isVisible())
+        ui::quizWindow->typedAnswer->setText(text);
     else
-        ui::Form1->ComboBox1->setCurrentIndex(ui::Form1->ComboBox1->findText(text));
+        ui::quizWindow->pickedAnswer->setCurrentIndex(ui::quizWindow->pickedAnswer->findText(text));
     pressEnter();
 }
 
 void ProgramRun::pressEnter()
 {
-    QWidget* target = ui::Form1->Edit1->isVisible() ? static_cast<QWidget*>(ui::Form1->Edit1)
-                                                    : ui::Form1->ComboBox1;
+    QWidget* target = ui::quizWindow->typedAnswer->isVisible() ? static_cast<QWidget*>(ui::quizWindow->typedAnswer)
+                                                    : ui::quizWindow->pickedAnswer;
     QTest::keyClick(target, Qt::Key_Return);
 }
 

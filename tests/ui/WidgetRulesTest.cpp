@@ -19,8 +19,8 @@
 
 #include <cstdlib>
 
-using ui::Form1;
-using ui::Form2;
+using ui::quizWindow;
+using ui::startPageWindow;
 
 namespace {
 
@@ -51,10 +51,10 @@ QImage picture(QWidget* widget)
 TEST_F(WidgetRulesTest, TheCorrectionPanelsFrameRunsBehindTheMistakesLine)
 {
     run([] {
-        Form1->GroupBox3->show();
-        const QImage panel = picture(Form1->GroupBox3);
-        const QColor highlight = Form1->GroupBox3->palette().color(QPalette::Light);
-        const QColor shadow = Form1->GroupBox3->palette().color(QPalette::Dark);
+        quizWindow->correctionPanel->show();
+        const QImage panel = picture(quizWindow->correctionPanel);
+        const QColor highlight = quizWindow->correctionPanel->palette().color(QPalette::Light);
+        const QColor shadow = quizWindow->correctionPanel->palette().color(QPalette::Dark);
         // The outlines through their corners: shadow from (0, 8), highlight from (1, 9).
         EXPECT_TRUE(pixelIs(panel, 0, 40, shadow));
         EXPECT_TRUE(pixelIs(panel, 759, 87, shadow));
@@ -62,25 +62,25 @@ TEST_F(WidgetRulesTest, TheCorrectionPanelsFrameRunsBehindTheMistakesLine)
         EXPECT_TRUE(pixelIs(panel, 100, 8, shadow));
         EXPECT_TRUE(pixelIs(panel, 100, 9, highlight));
         EXPECT_TRUE(pixelIs(panel, 100, 30, ui::Yellow));
-        // Label7 stands on the top line and hides it behind its text.
+        // The mistakes line stands on the top line and hides it behind its text.
         EXPECT_TRUE(pixelIs(panel, 10, 8, ui::Yellow));
         EXPECT_TRUE(pixelIs(panel, 10, 9, ui::Yellow));
-        Form2->close();
+        startPageWindow->close();
     });
 }
 
 TEST_F(WidgetRulesTest, TheIntroPanelHidesAllButTheRightmostStrip)
 {
     run([this] {
-        Form1->showForm();
-        const QImage withIntro = picture(Form1);
+        quizWindow->showWindow();
+        const QImage withIntro = picture(quizWindow);
         endIntro();
-        const QImage withoutIntro = picture(Form1);
+        const QImage withoutIntro = picture(quizWindow);
         for (int x = 958; x <= 965; ++x)
             EXPECT_EQ(withIntro.pixel(x, 300), withoutIntro.pixel(x, 300)) << "column " << x;
         EXPECT_TRUE(pixelIs(withIntro, 100, 300, ui::Yellow)); // the panel over the background
         EXPECT_FALSE(pixelIs(withoutIntro, 100, 300, ui::Yellow));
-        Form1->close();
+        quizWindow->close();
     });
 }
 
@@ -90,18 +90,18 @@ TEST_F(WidgetRulesTest, TheRightPhotographLiesOverTheLeftOne)
     writeFlatPhotograph(2, 0, {294, 476}, ui::Navy);
     run([this] {
         endIntro();
-        Form1->showForm();
-        const QImage window = picture(Form1);
+        quizWindow->showWindow();
+        const QImage window = picture(quizWindow);
         EXPECT_TRUE(pixelIs(window, 500, 300, ui::Red));
         EXPECT_TRUE(pixelIs(window, 700, 300, ui::Navy)); // both boxes paint here
-        Form1->close();
+        quizWindow->close();
     });
 }
 
 TEST_F(WidgetRulesTest, TheStartPageShowsTheWedgesTopLeftBesideItsYellow)
 {
     run([] {
-        const QImage page = picture(Form2);
+        const QImage page = picture(startPageWindow);
         // Window row y shows wedge row y + 20; the wedge's line falls from row 202 at its left
         // edge to row 94 at its right edge.
         EXPECT_TRUE(pixelIs(page, 400, 10, ui::Yellow));     // wedge (111, 30): above the line
@@ -110,25 +110,25 @@ TEST_F(WidgetRulesTest, TheStartPageShowsTheWedgesTopLeftBesideItsYellow)
         EXPECT_TRUE(pixelIs(page, 300, 170, ui::Yellow));    // wedge (11, 190): above it
         EXPECT_TRUE(pixelIs(page, 410, 170, ui::Yellow));    // the window's own colour
         EXPECT_TRUE(pixelIs(page, 5, 5, ui::Yellow));        // the empty detail box shows nothing
-        Form2->close();
+        startPageWindow->close();
     });
 }
 
 TEST_F(WidgetRulesTest, TheResultLineIsRedOnYellowAndCutAtItsGroupsEdge)
 {
     run([] {
-        Form2->GroupBox1->hide();
-        Form2->GroupBox2->show();
-        Form2->Label1->setText("Začátečník: Skore: 0 / 13 Začátečník: Skore: 0 / 13");
-        EXPECT_GT(Form2->Label1->width(), 337);
-        const QImage page = picture(Form2);
+        startPageWindow->levelPanel->hide();
+        startPageWindow->resultPanel->show();
+        startPageWindow->resultLine->setText("Začátečník: Skore: 0 / 13 Začátečník: Skore: 0 / 13");
+        EXPECT_GT(startPageWindow->resultLine->width(), 337);
+        const QImage page = picture(startPageWindow);
         int red = 0;
         for (int x = 48; x < 361; ++x)
             red += near(page.pixelColor(x, 70), ui::Red) ? 1 : 0;
         EXPECT_GT(red, 0);
         for (int x = 361; x < 411; ++x)
             EXPECT_FALSE(near(page.pixelColor(x, 70), ui::Red)) << "column " << x;
-        Form2->close();
+        startPageWindow->close();
     });
 }
 
@@ -136,17 +136,17 @@ TEST_F(WidgetRulesTest, EnterWithTheListDroppedOnlyClosesIt)
 {
     run([this] {
         endIntro();
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-        Form1->ComboBox1->setFocus();
-        Form1->ComboBox1->showPopup();
-        QAbstractItemView* list = Form1->ComboBox1->view();
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
+        quizWindow->pickedAnswer->setFocus();
+        quizWindow->pickedAnswer->showPopup();
+        QAbstractItemView* list = quizWindow->pickedAnswer->view();
         EXPECT_EQ(list->window()->height(), 13 * 19 + 2);
         QTest::keyClick(list, Qt::Key_Return);
         EXPECT_FALSE(list->isVisible());
-        EXPECT_EQ(Form1->BitBtn1->text(), "OK"); // not marked
-        QTest::keyClick(Form1->ComboBox1, Qt::Key_Return);
-        EXPECT_EQ(ui::Quiz.QuestionNumber, 2); // the first entry is item 0's name: right
-        Form1->close();
+        EXPECT_EQ(quizWindow->answerButton->text(), "OK"); // not marked
+        QTest::keyClick(quizWindow->pickedAnswer, Qt::Key_Return);
+        EXPECT_EQ(ui::quizState.questionNumber, 2); // the first entry is item 0's name: right
+        quizWindow->close();
     });
 }
 
@@ -154,15 +154,15 @@ TEST_F(WidgetRulesTest, TypingPicksTheFirstEntryThatBeginsWithWhatWasTyped)
 {
     run([this] {
         endIntro();
-        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-        QTest::keyClicks(Form1->ComboBox1, "ps");
-        EXPECT_EQ(Form1->ComboBox1->currentText().toStdString(), "Psárka luční");
-        QTest::keyClicks(Form1->ComboBox1, "i");
-        EXPECT_EQ(Form1->ComboBox1->currentText().toStdString(), "Psineček výběžkatý");
+        QTest::mouseClick(startPageWindow->startButton, Qt::LeftButton);
+        QTest::keyClicks(quizWindow->pickedAnswer, "ps");
+        EXPECT_EQ(quizWindow->pickedAnswer->currentText().toStdString(), "Psárka luční");
+        QTest::keyClicks(quizWindow->pickedAnswer, "i");
+        EXPECT_EQ(quizWindow->pickedAnswer->currentText().toStdString(), "Psineček výběžkatý");
         QTest::qWait(550); // a pause starts a new prefix
-        QTest::keyClicks(Form1->ComboBox1, "s");
-        EXPECT_EQ(Form1->ComboBox1->currentText().toStdString(), "Srha říznačka");
-        Form1->close();
+        QTest::keyClicks(quizWindow->pickedAnswer, "s");
+        EXPECT_EQ(quizWindow->pickedAnswer->currentText().toStdString(), "Srha říznačka");
+        quizWindow->close();
     });
 }
 
@@ -170,39 +170,39 @@ TEST_F(WidgetRulesTest, EnterPressesTheDefaultButtonOfTheShownGroupUnlessAButton
 {
     run([this] {
         endIntro();
-        QTest::keyClick(Form2->RadioButton1, Qt::Key_Return); // "OK"
-        EXPECT_TRUE(Form1->isVisible());
-        while (Form1->isVisible())
+        QTest::keyClick(startPageWindow->beginner, Qt::Key_Return); // "OK"
+        EXPECT_TRUE(quizWindow->isVisible());
+        while (quizWindow->isVisible())
             answer(true);
-        QTest::keyClick(Form2->Button2, Qt::Key_Return, Qt::NoModifier);
-        EXPECT_TRUE(Form2->GroupBox1->isVisible()); // "Znovu": no button had the focus
-        Form2->GroupBox1->hide();
-        Form2->GroupBox2->show();
-        Form2->Button2->setFocus();
-        QTest::keyClick(Form2->Button2, Qt::Key_Return); // "Konec" has the focus
+        QTest::keyClick(startPageWindow->endButton, Qt::Key_Return, Qt::NoModifier);
+        EXPECT_TRUE(startPageWindow->levelPanel->isVisible()); // "Znovu": no button had the focus
+        startPageWindow->levelPanel->hide();
+        startPageWindow->resultPanel->show();
+        startPageWindow->endButton->setFocus();
+        QTest::keyClick(startPageWindow->endButton, Qt::Key_Return); // "Konec" has the focus
     });
-    EXPECT_EQ(Form2, nullptr);
+    EXPECT_EQ(startPageWindow, nullptr);
 }
 
 TEST_F(WidgetRulesTest, OnlyTheCheckedRadioButtonIsATabStop)
 {
     run([] {
-        EXPECT_EQ(Form2->RadioButton1->focusPolicy(), Qt::StrongFocus);
-        EXPECT_EQ(Form2->RadioButton2->focusPolicy(), Qt::ClickFocus);
-        QTest::mouseClick(Form2->RadioButton2, Qt::LeftButton);
-        EXPECT_FALSE(Form2->RadioButton1->isChecked());
-        EXPECT_EQ(Form2->RadioButton1->focusPolicy(), Qt::ClickFocus);
-        EXPECT_EQ(Form2->RadioButton2->focusPolicy(), Qt::StrongFocus);
+        EXPECT_EQ(startPageWindow->beginner->focusPolicy(), Qt::StrongFocus);
+        EXPECT_EQ(startPageWindow->advanced->focusPolicy(), Qt::ClickFocus);
+        QTest::mouseClick(startPageWindow->advanced, Qt::LeftButton);
+        EXPECT_FALSE(startPageWindow->beginner->isChecked());
+        EXPECT_EQ(startPageWindow->beginner->focusPolicy(), Qt::ClickFocus);
+        EXPECT_EQ(startPageWindow->advanced->focusPolicy(), Qt::StrongFocus);
         // The arrows move the focus in tab order, tab stop or not.
-        Form2->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
-        Form2->RadioButton2->setFocus();
-        QTest::keyClick(Form2->RadioButton2, Qt::Key_Down);
-        EXPECT_TRUE(Form2->Button1->hasFocus());
-        QTest::keyClick(Form2->Button1, Qt::Key_Down);
-        EXPECT_TRUE(Form2->RadioButton1->hasFocus());
-        EXPECT_TRUE(Form2->RadioButton2->isChecked());
-        Form2->close();
+        startPageWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(startPageWindow));
+        startPageWindow->advanced->setFocus();
+        QTest::keyClick(startPageWindow->advanced, Qt::Key_Down);
+        EXPECT_TRUE(startPageWindow->startButton->hasFocus());
+        QTest::keyClick(startPageWindow->startButton, Qt::Key_Down);
+        EXPECT_TRUE(startPageWindow->beginner->hasFocus());
+        EXPECT_TRUE(startPageWindow->advanced->isChecked());
+        startPageWindow->close();
     });
 }
 

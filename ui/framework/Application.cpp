@@ -61,14 +61,14 @@ void Application::reportLater(const std::string& message)
         this, [this, message] { showErrorBox(title_, message); }, Qt::QueuedConnection);
 }
 
-void Application::adoptForm(Form& form)
+void Application::adoptWindow(TopLevelWindow& window)
 {
-    form.loadLayout();
-    dispatch([&] { form.FormCreate(); });
-    if (!mainForm_)
-        mainForm_ = &form;
-    if (form.visibleFromLayout())
-        form.reveal();
+    window.loadLayout();
+    dispatch([&] { window.created(); });
+    if (!mainWindow_)
+        mainWindow_ = &window;
+    if (window.visibleFromLayout())
+        window.reveal();
 }
 
 void Application::terminate()
@@ -98,8 +98,8 @@ void Application::removePump(QEventLoop& loop)
 
 void Application::runMainLoop()
 {
-    if (mainForm_)
-        mainForm_->reveal();
+    if (mainWindow_)
+        mainWindow_->reveal();
     if (terminated_) {
         QCoreApplication::processEvents();
         return;
@@ -110,24 +110,24 @@ void Application::runMainLoop()
     removePump(loop);
 }
 
-void Application::activate(Form& form)
+void Application::activate(TopLevelWindow& window)
 {
-    if (activeForm_ == &form)
+    if (activeWindow_ == &window)
         return;
-    activeForm_ = &form;
-    std::erase(activationHistory_, &form);
-    activationHistory_.push_back(&form);
-    dispatch([&] { form.FormActivate(); });
+    activeWindow_ = &window;
+    std::erase(activationHistory_, &window);
+    activationHistory_.push_back(&window);
+    dispatch([&] { window.activated(); });
 }
 
-void Application::formHidden(Form& form)
+void Application::windowHidden(TopLevelWindow& window)
 {
-    if (activeForm_ != &form)
+    if (activeWindow_ != &window)
         return;
-    activeForm_ = nullptr;
+    activeWindow_ = nullptr;
     for (auto it = activationHistory_.rbegin(); it != activationHistory_.rend(); ++it) {
-        if (*it != &form && (*it)->isVisible()) {
-            Form& next = **it;
+        if (*it != &window && (*it)->isVisible()) {
+            TopLevelWindow& next = **it;
             next.activateWindow();
             activate(next);
             return;
@@ -135,13 +135,13 @@ void Application::formHidden(Form& form)
     }
 }
 
-void Application::formDestroyed(Form& form)
+void Application::windowDestroyed(TopLevelWindow& window)
 {
-    std::erase(activationHistory_, &form);
-    if (activeForm_ == &form)
-        activeForm_ = nullptr;
-    if (mainForm_ == &form)
-        mainForm_ = nullptr;
+    std::erase(activationHistory_, &window);
+    if (activeWindow_ == &window)
+        activeWindow_ = nullptr;
+    if (mainWindow_ == &window)
+        mainWindow_ = nullptr;
 }
 
 } // namespace ui

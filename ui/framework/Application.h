@@ -10,7 +10,7 @@ class QEventLoop;
 
 namespace ui {
 
-class Form;
+class TopLevelWindow;
 
 // The program's application state: its title, the main window, which window is active, the
 // terminated flag, and the one place where every event handler runs.
@@ -35,13 +35,13 @@ public:
     // Allocates a window, loads its layout, runs its creation handler and then applies the
     // visibility its layout asks for. The reference is set before the layout is loaded. The
     // first window created becomes the main window.
-    template <class F>
-    void createForm(F*& reference)
+    template <class Window>
+    void createWindow(Window*& reference)
     {
-        reference = new F;
-        adoptForm(*reference);
+        reference = new Window;
+        adoptWindow(*reference);
     }
-    Form* mainForm() const { return mainForm_; }
+    TopLevelWindow* mainWindow() const { return mainWindow_; }
 
     // Asks the program to end: a quit notification is queued and the caller goes on.
     void terminate();
@@ -56,23 +56,23 @@ public:
 
     // Activation as the program sees it: the quiz window's activation handler runs whenever it
     // becomes the active window, whether the program or the user activated it.
-    Form* activeForm() const { return activeForm_; }
-    void activate(Form& form);
+    TopLevelWindow* activeWindow() const { return activeWindow_; }
+    void activate(TopLevelWindow& window);
     // The active window was hidden: the most recently active visible window takes its place.
-    void formHidden(Form& form);
-    void formDestroyed(Form& form);
+    void windowHidden(TopLevelWindow& window);
+    void windowDestroyed(TopLevelWindow& window);
 
 protected:
     bool event(QEvent* event) override;
 
 private:
-    void adoptForm(Form& form);
+    void adoptWindow(TopLevelWindow& window);
 
     static Application* instance_;
     std::string title_;
-    Form* mainForm_ = nullptr;
-    Form* activeForm_ = nullptr;
-    std::vector<Form*> activationHistory_; // most recent last
+    TopLevelWindow* mainWindow_ = nullptr;
+    TopLevelWindow* activeWindow_ = nullptr;
+    std::vector<TopLevelWindow*> activationHistory_; // most recent last
     std::vector<QEventLoop*> pumps_;
     bool terminated_ = false;
 };

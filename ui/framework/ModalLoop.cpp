@@ -12,22 +12,22 @@ namespace ui {
 
 ModalResult ModalLoop::run()
 {
-    if (form_.isVisible() || !form_.isEnabled() || running_)
+    if (window_.isVisible() || !window_.isEnabled() || running_)
         throw platform::InvalidOperationError("Cannot make a visible window modal");
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
     running_ = true;
     Application& application = Application::instance();
-    const QPointer<Form> previousActive = application.activeForm();
+    const QPointer<TopLevelWindow> previousActive = application.activeWindow();
     const QPointer<QWidget> previousFocus = QApplication::focusWidget();
     const std::vector<QPointer<QWidget>> disabled = disableVisibleWindows();
 
-    form_.showForm();
+    window_.showWindow();
     pumpUntilResult(application);
 
-    form_.hide();
+    window_.hide();
     enableAgain(disabled);
-    if (application.activeForm() == &form_ && previousActive) {
+    if (application.activeWindow() == &window_ && previousActive) {
         previousActive->activateWindow();
         application.activate(*previousActive);
         if (previousFocus)
@@ -55,7 +55,7 @@ void ModalLoop::pumpUntilResult(Application& application)
         loop.exec();
         if (application.terminated())
             result_ = ModalResult::Cancel;
-        else if (result_ != ModalResult::None && !form_.closeAllowed())
+        else if (result_ != ModalResult::None && !window_.closeAllowed())
             result_ = ModalResult::None;
     }
     application.removePump(loop);

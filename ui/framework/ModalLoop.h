@@ -10,7 +10,7 @@ class QEventLoop;
 namespace ui {
 
 class Application;
-class Form;
+class TopLevelWindow;
 
 enum class ModalResult { None, Cancel };
 
@@ -19,7 +19,7 @@ enum class ModalResult { None, Cancel };
 // modal result is set (and the window's close handler agrees) or the program is terminated.
 class ModalLoop {
 public:
-    explicit ModalLoop(Form& form) : form_(form) {}
+    explicit ModalLoop(TopLevelWindow& window) : window_(window) {}
 
     ModalResult run();
     bool running() const { return running_; }
@@ -30,7 +30,7 @@ private:
     static std::vector<QPointer<QWidget>> disableVisibleWindows();
     static void enableAgain(const std::vector<QPointer<QWidget>>& windows);
 
-    Form& form_;
+    TopLevelWindow& window_;
     bool running_ = false;
     ModalResult result_ = ModalResult::None;
     QEventLoop* loop_ = nullptr;

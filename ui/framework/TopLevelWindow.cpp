@@ -17,23 +17,23 @@ Qt::WindowFlags windowHints()
 
 } // namespace
 
-Form::Form()
+TopLevelWindow::TopLevelWindow()
     : QWidget(nullptr, windowHints())
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-Form::~Form()
+TopLevelWindow::~TopLevelWindow()
 {
-    Application::instance().formDestroyed(*this);
+    Application::instance().windowDestroyed(*this);
 }
 
-void Form::dispatchHandler(const std::function<void()>& handler)
+void TopLevelWindow::dispatchHandler(const std::function<void()>& handler)
 {
     Application::instance().dispatch(handler);
 }
 
-void Form::setBackground(const QColor& colour)
+void TopLevelWindow::setBackground(const QColor& colour)
 {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);
@@ -41,22 +41,22 @@ void Form::setBackground(const QColor& colour)
     setAutoFillBackground(true);
 }
 
-void Form::setCaption(const std::string& caption)
+void TopLevelWindow::setCaption(const std::string& caption)
 {
     setWindowTitle(QString::fromStdString(caption));
 }
 
-std::string Form::caption() const
+std::string TopLevelWindow::caption() const
 {
     return windowTitle().toStdString();
 }
 
-void Form::reveal()
+void TopLevelWindow::reveal()
 {
-    frame_.show(geometry_.keptState() == FormState::Normal);
+    frame_.show(geometry_.keptState() == WindowState::Normal);
 }
 
-void Form::showForm()
+void TopLevelWindow::showWindow()
 {
     reveal();
     raise();
@@ -64,20 +64,20 @@ void Form::showForm()
     Application::instance().activate(*this);
 }
 
-void Form::hideForm()
+void TopLevelWindow::hideWindow()
 {
     hide();
-    Application::instance().formHidden(*this);
+    Application::instance().windowHidden(*this);
 }
 
-bool Form::closeAllowed()
+bool TopLevelWindow::closeAllowed()
 {
     CloseAction action = CloseAction::Hide;
-    return Application::instance().dispatch([&] { FormClose(action); }) && action != CloseAction::None;
+    return Application::instance().dispatch([&] { closeRequested(action); }) && action != CloseAction::None;
 }
 
 // Inside the modal loop a close request ends the loop, which asks the close handler itself.
-void Form::closeEvent(QCloseEvent* event)
+void TopLevelWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     if (inModalLoop()) {
@@ -87,13 +87,13 @@ void Form::closeEvent(QCloseEvent* event)
     if (!closeAllowed())
         return;
     Application& application = Application::instance();
-    if (application.mainForm() == this)
+    if (application.mainWindow() == this)
         application.terminate();
     else
-        hideForm();
+        hideWindow();
 }
 
-bool Form::event(QEvent* event)
+bool TopLevelWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && isVisible())
         Application::instance().activate(*this);
@@ -102,9 +102,9 @@ bool Form::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void Form::keyPressEvent(QKeyEvent* event)
+void TopLevelWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!keyboard_.takeEnter(*event))
+    if (!keys_.takeEnter(*event))
         QWidget::keyPressEvent(event);
 }
 

@@ -19,42 +19,42 @@ enum class CloseAction { None, Hide };
 // (applied only after its creation handler); and close requests routed through its close
 // handler. It composes what the program needs of a window beyond what the toolkit gives as is:
 // its frame and centring, its state and outer size, its modal loop and its keyboard rules.
-class Form : public QWidget {
+class TopLevelWindow : public QWidget {
     Q_OBJECT
 
 public:
-    Form();
-    ~Form() override;
+    TopLevelWindow();
+    ~TopLevelWindow() override;
 
     // Builds the controls; the creation handler runs afterwards.
     virtual void loadLayout() = 0;
     // The window's event handlers; a window without one of its own does nothing there.
-    virtual void FormCreate() {}
-    virtual void FormActivate() {}
-    virtual void FormClose(CloseAction& action) { (void)action; }
+    virtual void created() {}
+    virtual void activated() {}
+    virtual void closeRequested(CloseAction& action) { (void)action; }
     bool visibleFromLayout() const { return visibleFromLayout_; }
     // Asks the close handler whether the window may close.
     bool closeAllowed();
 
     // Makes the window visible (centred the first time), brings it to the front and makes it
     // the active window.
-    void showForm();
+    void showWindow();
     // Makes the window visible (centred the first time) without activating it.
     void reveal();
-    void hideForm();
+    void hideWindow();
 
-    FormState formState() const { return geometry_.state(); }
-    void setFormState(FormState state) { geometry_.setState(state); }
+    WindowState state() const { return geometry_.state(); }
+    void setState(WindowState state) { geometry_.setState(state); }
     int outerWidth() const { return geometry_.outerSize().width(); }
     int outerHeight() const { return geometry_.outerSize().height(); }
     void setOuterSize(int width, int height) { geometry_.setOuterSize(width, height); }
     void setCaption(const std::string& caption);
     std::string caption() const;
 
-    void focusNoControl() { keyboard_.focusNoControl(); }
-    bool focusOnNoControl() const { return keyboard_.focusOnNoControl(); }
-    void releaseFocusFrom(const QWidget& control) { keyboard_.releaseFocusFrom(control); }
-    void setControlEnabled(QWidget& control, bool enabled) { keyboard_.setControlEnabled(control, enabled); }
+    void focusNoControl() { keys_.focusNoControl(); }
+    bool focusOnNoControl() const { return keys_.focusOnNoControl(); }
+    void releaseFocusFrom(const QWidget& control) { keys_.releaseFocusFrom(control); }
+    void setControlEnabled(QWidget& control, bool enabled) { keys_.setControlEnabled(control, enabled); }
 
     ModalResult showModal() { return modalLoop_.run(); }
     bool inModalLoop() const { return modalLoop_.running(); }
@@ -72,8 +72,8 @@ protected:
     void setVisibleFromLayout(bool visible) { visibleFromLayout_ = visible; }
     void setClientSize(int width, int height) { geometry_.setClientSize(width, height); }
     void setBackground(const QColor& colour);
-    void addDefaultButton(QAbstractButton& button) { keyboard_.addDefaultButton(button); }
-    void moveFocusWithArrows(QWidget& control) { keyboard_.moveFocusWithArrows(control); }
+    void addDefaultButton(QAbstractButton& button) { keys_.addDefaultButton(button); }
+    void moveFocusWithArrows(QWidget& control) { keys_.moveFocusWithArrows(control); }
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -83,7 +83,7 @@ private:
     bool visibleFromLayout_ = false;
     WindowFrame frame_ {*this};
     WindowGeometry geometry_ {*this, frame_};
-    FormKeyboard keyboard_ {*this};
+    WindowKeys keys_ {*this};
     ModalLoop modalLoop_ {*this};
 };
 

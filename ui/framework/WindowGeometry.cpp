@@ -9,18 +9,18 @@
 
 namespace ui {
 
-FormState WindowGeometry::state() const
+WindowState WindowGeometry::state() const
 {
-    return window_.isMinimized() ? FormState::Minimized : kept_;
+    return window_.isMinimized() ? WindowState::Minimized : kept_;
 }
 
-void WindowGeometry::setState(FormState state)
+void WindowGeometry::setState(WindowState state)
 {
     if (state == this->state())
         return;
     if (window_.isMinimized())
         restoreFromMinimised();
-    if (state == FormState::Minimized)
+    if (state == WindowState::Minimized)
         window_.setWindowState(window_.windowState() | Qt::WindowMinimized);
     else if (state != kept_)
         setKeptState(state);
@@ -35,12 +35,12 @@ void WindowGeometry::restoreFromMinimised()
         window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
 }
 
-void WindowGeometry::setKeptState(FormState state)
+void WindowGeometry::setKeptState(WindowState state)
 {
-    if (kept_ == FormState::Normal)
+    if (kept_ == WindowState::Normal)
         normalGeometry_ = window_.geometry();
     kept_ = state;
-    if (state == FormState::Maximized) {
+    if (state == WindowState::Maximized) {
         const QRect area = screenOf(window_).availableGeometry();
         window_.move(area.topLeft());
         setOuterSize(area.width(), area.height());

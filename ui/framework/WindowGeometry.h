@@ -9,7 +9,7 @@ namespace ui {
 
 class WindowFrame;
 
-enum class FormState { Normal, Minimized, Maximized };
+enum class WindowState { Normal, Minimized, Maximized };
 
 // A top-level window's state and size. Normal or maximised is kept here, by the program itself:
 // maximising moves the frame to the screen's available area and sizes the client area to fill
@@ -21,10 +21,10 @@ public:
     WindowGeometry(QWidget& window, const WindowFrame& frame) : window_(window), frame_(frame) {}
 
     // The state on screen: the window manager may have minimised the window.
-    FormState state() const;
+    WindowState state() const;
     // Normal or maximised, as the program last set it.
-    FormState keptState() const { return kept_; }
-    void setState(FormState state);
+    WindowState keptState() const { return kept_; }
+    void setState(WindowState state);
 
     // The window's size with its frame.
     QSize outerSize() const;
@@ -33,11 +33,11 @@ public:
 
 private:
     void restoreFromMinimised();
-    void setKeptState(FormState state);
+    void setKeptState(WindowState state);
 
     QWidget& window_;
     const WindowFrame& frame_;
-    FormState kept_ = FormState::Normal;
+    WindowState kept_ = WindowState::Normal;
     QRect normalGeometry_;
 };
 

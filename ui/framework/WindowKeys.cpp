@@ -25,7 +25,7 @@ bool withoutModifiers(const QKeyEvent& event)
 // Which button is the active one follows the focus; the default buttons show it. The
 // connection ends with this object, before the window's controls are destroyed, which moves
 // the focus once more.
-FormKeyboard::FormKeyboard(QWidget& window)
+WindowKeys::WindowKeys(QWidget& window)
     : window_(window)
 {
     connect(qApp, &QApplication::focusChanged, this, [this] {
@@ -34,7 +34,7 @@ FormKeyboard::FormKeyboard(QWidget& window)
     });
 }
 
-void FormKeyboard::addDefaultButton(QAbstractButton& button)
+void WindowKeys::addDefaultButton(QAbstractButton& button)
 {
     defaultButtons_.push_back(&button);
     if (auto* pushButton = qobject_cast<QPushButton*>(&button))
@@ -42,13 +42,13 @@ void FormKeyboard::addDefaultButton(QAbstractButton& button)
     button.installEventFilter(this);
 }
 
-void FormKeyboard::moveFocusWithArrows(QWidget& control)
+void WindowKeys::moveFocusWithArrows(QWidget& control)
 {
     arrowControls_.push_back(&control);
     control.installEventFilter(this);
 }
 
-bool FormKeyboard::takeEnter(const QKeyEvent& event)
+bool WindowKeys::takeEnter(const QKeyEvent& event)
 {
     if (!isEnter(event))
         return false;
@@ -58,7 +58,7 @@ bool FormKeyboard::takeEnter(const QKeyEvent& event)
 }
 
 // A focused button would take Enter itself, held modifiers or not; the window's rule decides.
-bool FormKeyboard::eventFilter(QObject* watched, QEvent* event)
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
@@ -75,13 +75,13 @@ bool FormKeyboard::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-bool FormKeyboard::isArrowControl(const QWidget& control) const
+bool WindowKeys::isArrowControl(const QWidget& control) const
 {
     return std::ranges::find(arrowControls_, &control) != arrowControls_.end();
 }
 
 // Siblings in creation order, which is the tab order; tab stop or not, wrapping at the ends.
-void FormKeyboard::moveFocusAmongSiblings(QWidget& from, bool forward)
+void WindowKeys::moveFocusAmongSiblings(QWidget& from, bool forward)
 {
     std::vector<QWidget*> candidates;
     for (QObject* child : from.parentWidget()->children()) {
@@ -98,7 +98,7 @@ void FormKeyboard::moveFocusAmongSiblings(QWidget& from, bool forward)
 
 // A focused push button is the active button; otherwise every default button is. Enter presses
 // the first active one that can take the focus.
-void FormKeyboard::pressEnter()
+void WindowKeys::pressEnter()
 {
     auto* focused = qobject_cast<QAbstractButton*>(window_.focusWidget());
     const bool focusOnPushButton = focused && focused->inherits("QPushButton");
@@ -112,24 +112,24 @@ void FormKeyboard::pressEnter()
     }
 }
 
-void FormKeyboard::focusNoControl()
+void WindowKeys::focusNoControl()
 {
     window_.setFocus(Qt::OtherFocusReason);
 }
 
-bool FormKeyboard::focusOnNoControl() const
+bool WindowKeys::focusOnNoControl() const
 {
     return !window_.focusWidget() || window_.focusWidget() == &window_;
 }
 
-void FormKeyboard::releaseFocusFrom(const QWidget& control)
+void WindowKeys::releaseFocusFrom(const QWidget& control)
 {
     QWidget* focused = window_.focusWidget();
     if (focused && (focused == &control || control.isAncestorOf(focused)))
         focusNoControl();
 }
 
-void FormKeyboard::setControlEnabled(QWidget& control, bool enabled)
+void WindowKeys::setControlEnabled(QWidget& control, bool enabled)
 {
     if (!enabled)
         releaseFocusFrom(control);

@@ -14,9 +14,9 @@ namespace ui {
 // window itself holding it. Return or Enter with no modifier presses the first active button
 // that can take the focus: a focused push button, or else the default buttons in the order
 // they were added. The arrow keys move the focus among a control's siblings in creation order.
-class FormKeyboard : public QObject {
+class WindowKeys : public QObject {
 public:
-    explicit FormKeyboard(QWidget& window);
+    explicit WindowKeys(QWidget& window);
 
     // A button that Enter presses while the focus is on no push button.
     void addDefaultButton(QAbstractButton& button);

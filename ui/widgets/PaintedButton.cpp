@@ -9,13 +9,13 @@
 
 namespace ui {
 
-GlyphButton::GlyphButton(const QString& caption, QWidget* parent, const QColor& captionColour)
+PaintedButton::PaintedButton(const QString& caption, QWidget* parent, const QColor& captionColour)
     : QPushButton(caption, parent), captionColour_(captionColour)
 {
     setAutoDefault(false);
 }
 
-void GlyphButton::drawFace(QPainter& painter, QRect& face) const
+void PaintedButton::drawFace(QPainter& painter, QRect& face) const
 {
     const QPalette& colours = palette();
     if (isActiveButton(*this)) {
@@ -33,7 +33,7 @@ void GlyphButton::drawFace(QPainter& painter, QRect& face) const
     fillShades(painter, face.adjusted(1, 1, -1, -1), colours.color(QPalette::Button), colours.color(QPalette::Dark));
 }
 
-void GlyphButton::drawCaption(QPainter& painter, const QRect& face) const
+void PaintedButton::drawCaption(QPainter& painter, const QRect& face) const
 {
     const QRect area = isDown() ? face.translated(1, 1) : face;
     painter.setFont(font());
@@ -47,7 +47,7 @@ void GlyphButton::drawCaption(QPainter& painter, const QRect& face) const
     painter.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
-void GlyphButton::paintEvent(QPaintEvent*)
+void PaintedButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QRect face = rect();

@@ -8,11 +8,11 @@ namespace ui {
 // held down, a frame while it is the active button, an embossed caption while disabled, and a
 // dotted focus rectangle while it is active and focused. It has no glyph, so its caption stands
 // centred.
-class GlyphButton : public QPushButton {
+class PaintedButton : public QPushButton {
     Q_OBJECT
 
 public:
-    GlyphButton(const QString& caption, QWidget* parent, const QColor& captionColour);
+    PaintedButton(const QString& caption, QWidget* parent, const QColor& captionColour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
