@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace check {
@@ -68,6 +69,11 @@ void loadAndDraw(pictures::Picture& picture, const std::string& programPath)
     picture.graphic()->draw(painter, canvas.rect());
 }
 
+std::string shareInFile(int percent)
+{
+    return percent == 0 ? "less than 1 %" : "only " + std::to_string(percent) + " %";
+}
+
 std::string describe(const pictures::Picture& picture, QSize box, const fs::path& path,
                      const fs::path& found)
 {
@@ -78,6 +84,9 @@ std::string describe(const pictures::Picture& picture, QSize box, const fs::path
     const int orientation = jpeg && jpeg->data() ? jpeg->data()->orientation : 1;
     if (orientation != 1)
         line += std::string("; shown upright: its camera tag asks for ") + Turns[orientation];
+    if (jpeg && jpeg->percentInFile() < 100)
+        line += "; its file ends early: " + shareInFile(jpeg->percentInFile())
+            + " of the picture is in it, the rest shows grey";
     if (found != path)
         line += "; found as " + found.string() + ", by ignoring capitals";
     if (width < box.width() && height < box.height())
@@ -89,26 +98,61 @@ std::string describe(const pictures::Picture& picture, QSize box, const fs::path
     return line;
 }
 
-// Every file under obr/ that is none of the files the quiz reads, sorted.
-std::vector<fs::path> unreadFiles(const std::vector<fs::path>& read)
-{
+// What a walk through obr/ found besides the quiz's files: each file the quiz does not read,
+// and each folder that could not be listed, with the reason.
+struct Listing {
     std::vector<fs::path> unread;
+    std::vector<std::pair<fs::path, std::string>> unlisted;
+};
+
+bool isAmong(const std::vector<fs::path>& files, const fs::path& path)
+{
+    return std::any_of(files.begin(), files.end(), [&](const fs::path& file) {
+        std::error_code ignored;
+        return fs::equivalent(file, path, ignored);
+    });
+}
+
+// Goes on past a folder that cannot be listed, so one closed folder hides nothing else.
+// Folders reached through links are passed over, so a link cannot lead the walk in a circle.
+void list(const fs::path& folder, const std::vector<fs::path>& read, Listing& listing)
+{
     std::error_code error;
-    if (!fs::is_directory("obr", error))
-        return unread;
-    for (auto entry = fs::recursive_directory_iterator("obr", error);
-         !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
-        if (entry->is_directory(error))
-            continue;
-        const bool isRead = std::any_of(read.begin(), read.end(), [&](const fs::path& file) {
-            std::error_code ignored;
-            return fs::equivalent(file, entry->path(), ignored);
-        });
-        if (!isRead)
-            unread.push_back(entry->path());
+    for (auto entry = fs::directory_iterator(folder, error);
+         !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        std::error_code ignored;
+        if (entry->is_directory(ignored)) {
+            if (!entry->is_symlink(ignored))
+                list(entry->path(), read, listing);
+        } else if (!isAmong(read, entry->path())) {
+            listing.unread.push_back(entry->path());
+        }
     }
-    std::sort(unread.begin(), unread.end());
-    return unread;
+    if (error)
+        listing.unlisted.emplace_back(folder, error.message());
+}
+
+// Everything under obr/ (found as the quiz finds the folders of its photographs) that is none
+// of the files the quiz reads, sorted.
+Listing otherFiles(const std::vector<fs::path>& read)
+{
+    Listing listing;
+    const fs::path folder = fs::path(platform::foundFolder("obr")).make_preferred();
+    std::error_code error;
+    if (fs::is_directory(folder, error))
+        list(folder, read, listing);
+    std::sort(listing.unread.begin(), listing.unread.end());
+    std::sort(listing.unlisted.begin(), listing.unlisted.end());
+    return listing;
+}
+
+void printListing(const Listing& listing, std::ostream& out)
+{
+    for (const auto& [folder, reason] : listing.unlisted)
+        out << folder.string() << ": cannot be read (" << reason
+            << "), so its files are not listed\n";
+    for (const fs::path& path : listing.unread)
+        out << path.string() << ": never shown: the quiz does not read this file\n";
 }
 
 } // namespace
@@ -133,12 +177,15 @@ bool checkPhotographs(std::ostream& out)
         }
         out << path.string() << ": " << describe(picture, photograph.box, path, found) << '\n';
     }
-    for (const fs::path& path : unreadFiles(read))
-        out << path.string() << ": never shown: the quiz does not read this file\n";
+    const Listing listing = otherFiles(read);
+    printListing(listing, out);
     if (failed == 0)
-        out << "All " << all.size() << " photographs will show.\n";
+        out << "All " << all.size() << " photographs will show";
     else
-        out << failed << " of " << all.size() << " photographs will not show.\n";
+        out << failed << " of " << all.size() << " photographs will not show";
+    if (!listing.unlisted.empty())
+        out << "; the list of files the quiz does not read is incomplete";
+    out << ".\n";
     return failed == 0;
 }
 

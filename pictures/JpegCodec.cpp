@@ -45,6 +45,8 @@ constexpr const char* TooManyScansMessage = "JPEG error: too many scans for the 
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
+    // The stored rows whose data the file holds: its height until the data runs out.
+    int rowsInFile = INT_MAX;
 };
 
 struct ScanLimit {
@@ -68,8 +70,24 @@ extern "C" {
     std::longjmp(errors->jump, 1);
 }
 
-// Warnings (a stream that ends early, recoverable damage) are ignored.
-void ignoreMessage(j_common_ptr, int) {}
+// Warnings of recoverable damage are ignored; scan data that ends early (at the end of the
+// stream, or at a marker such as the end of the picture) is noted, since libjpeg then shows
+// the rest of the scan it was reading grey. In the first scan (a baseline file's only
+// one) that is every row from the one being read on; a progressive file cut in a later scan
+// still has every row, only with less detail.
+void noteEarlyEnd(j_common_ptr cinfo, int level)
+{
+    auto* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
+    const int code = cinfo->err->msg_code;
+    const bool dataEnds = code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER;
+    if (level != -1 || !dataEnds || errors->rowsInFile != INT_MAX
+        || decompress->input_scan_number > 1
+        || decompress->input_iMCU_row >= decompress->total_iMCU_rows)
+        return;
+    errors->rowsInFile = static_cast<int>(decompress->input_iMCU_row)
+        * decompress->max_v_samp_factor * DCTSIZE;
+}
 void ignoreOutput(j_common_ptr) {}
 void ignoreFormat(j_common_ptr, char* buffer)
 {
@@ -99,7 +117,7 @@ jpeg_error_mgr* installErrorHandlers(ErrorManager& errors)
 {
     jpeg_std_error(&errors.base);
     errors.base.error_exit = exitWithError;
-    errors.base.emit_message = ignoreMessage;
+    errors.base.emit_message = noteEarlyEnd;
     errors.base.output_message = ignoreOutput;
     errors.base.format_message = ignoreFormat;
     errors.base.reset_error_mgr = resetErrors;
@@ -362,8 +380,8 @@ JpegHeader readJpegHeader(std::span<const unsigned char> bytes)
     return header;
 }
 
-void decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& image,
-                int orientation)
+int decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& image,
+               int orientation)
 {
     jpeg_decompress_struct cinfo{};
     ErrorManager errors;
@@ -373,7 +391,7 @@ void decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& i
         turning.orientation = orientation;
     const int status = runDecode(cinfo, errors, limit, bytes, outputDepth, turning, image);
     if (status == Succeeded)
-        return;
+        return std::min(errors.rowsInFile, static_cast<int>(cinfo.output_height));
     if (turning.pending > 0)
         placePending(cinfo, turning, image);
     whitenFrom(image, static_cast<int>(cinfo.output_scanline), turning.orientation);

@@ -31,8 +31,9 @@ JpegHeader readJpegHeader(std::span<const unsigned char> bytes);
 // holds the rows decoded so far and white below. With an orientation other than 1 the image is
 // the picture turned as it says, each row put in its place as it is decoded (a failure leaves
 // the rows decoded so far in their turned places, white elsewhere); 1, and any other value,
-// decode exactly as stored.
-void decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& image,
-                int orientation = 1);
+// decode exactly as stored. Gives how many of the stored rows, from the top, the file's data
+// reaches: all of them, unless the file ends early and libjpeg shows the rows below grey.
+int decodeJpeg(std::span<const unsigned char> bytes, int outputDepth, QImage& image,
+               int orientation = 1);
 
 } // namespace pictures

@@ -42,7 +42,7 @@ JpegDecodeTask::JpegDecodeTask(std::shared_ptr<const JpegData> data, int outputD
 {
 }
 
-void JpegDecodeTask::finishInto(QImage& image)
+int JpegDecodeTask::finishInto(QImage& image)
 {
     runIfQueued();
     std::unique_lock lock(tasksLock);
@@ -53,6 +53,7 @@ void JpegDecodeTask::finishInto(QImage& image)
     lock.unlock();
     if (failure)
         std::rethrow_exception(failure);
+    return rowsInFile_;
 }
 
 void JpegDecodeTask::abandon()
@@ -97,7 +98,7 @@ bool JpegDecodeTask::claim()
 void JpegDecodeTask::decode()
 {
     try {
-        decodeJpeg(data_->bytes, outputDepth_, image_, data_->orientation);
+        rowsInFile_ = decodeJpeg(data_->bytes, outputDepth_, image_, data_->orientation);
     } catch (...) {
         failure_ = std::current_exception();
     }

@@ -23,8 +23,9 @@ public:
     JpegDecodeTask& operator=(const JpegDecodeTask&) = delete;
 
     // Waits for the decode to end, hands its image over and raises its error, exactly as the
-    // same decode run here would. A decode that no worker has begun yet runs here at once.
-    void finishInto(QImage& image);
+    // same decode run here would, or gives what the decode gives. A decode that no worker has
+    // begun yet runs here at once.
+    int finishInto(QImage& image);
     // Nobody will collect the result: a decode that has not begun never runs.
     void abandon();
 
@@ -47,6 +48,7 @@ private:
     Stage stage_ = Stage::Queued;
     // Written only by the thread that claimed the decode, read only once it has finished.
     QImage image_;
+    int rowsInFile_ = 0;
     std::exception_ptr failure_;
 };
 

@@ -3,7 +3,11 @@
 #include "JpegCodec.h"
 #include "JpegDecodeTask.h"
 #include "PictureSettings.h"
+#include "ExifOrientation.h"
 #include "Turning.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace pictures {
 namespace {
@@ -34,6 +38,7 @@ void JpegGraphic::readBytes(std::vector<unsigned char> bytes)
     data_ = std::move(data);
     decoded_.reset();
     decodeFailed_ = false;
+    percentInFile_ = 100;
 }
 
 void JpegGraphic::draw(QPainter& painter, const QRect& rect)
@@ -55,12 +60,15 @@ void JpegGraphic::decode()
     decoded_ = std::make_unique<BitmapGraphic>();
     decodeFailed_ = true; // until the decode has returned
     ++decodes;
-    if (pendingDecode_)
-        std::exchange(pendingDecode_, nullptr)->finishInto(decoded_->image());
-    else
-        decodeJpeg(data_ ? data_->bytes : std::span<const unsigned char>(), outputDepth(),
-                   decoded_->image(), data_ ? data_->orientation : 1);
+    const int orientation = data_ ? data_->orientation : Upright;
+    const int rowsInFile = pendingDecode_
+        ? std::exchange(pendingDecode_, nullptr)->finishInto(decoded_->image())
+        : decodeJpeg(data_ ? data_->bytes : std::span<const unsigned char>(), outputDepth(),
+                     decoded_->image(), orientation);
     decodeFailed_ = false;
+    const QSize stored = shownSize(decoded_->image().size(), orientation); // the swap undoes itself
+    percentInFile_ =
+        static_cast<int>(std::int64_t{rowsInFile} * 100 / std::max(stored.height(), 1));
     if (decoded_->image().colorCount() > 0)
         reportChange();
 }
@@ -104,6 +112,7 @@ std::unique_ptr<Graphic> JpegGraphic::copy() const
     if (decoded_)
         copied->decoded_ = std::make_unique<BitmapGraphic>(decoded_->image());
     copied->decodeFailed_ = decodeFailed_;
+    copied->percentInFile_ = percentInFile_;
     return copied;
 }
 

@@ -50,6 +50,9 @@ public:
     const std::shared_ptr<const JpegData>& data() const { return data_; }
     // Absent until the first drawing.
     const BitmapGraphic* decoded() const { return decoded_.get(); }
+    // How much of the picture, in whole percent of its rows as stored, the file's data reached
+    // in the last decode that ended without an error; libjpeg shows the rest grey. 100 before.
+    int percentInFile() const { return percentInFile_; }
     // Whether a decode started ahead waits for the first drawing to collect it.
     bool decodingAhead() const { return pendingDecode_ != nullptr; }
 
@@ -63,6 +66,7 @@ private:
     std::shared_ptr<const JpegData> data_;
     std::unique_ptr<BitmapGraphic> decoded_;
     bool decodeFailed_ = false;
+    int percentInFile_ = 100;
     // The decode running ahead of the first drawing, if one was started.
     std::shared_ptr<JpegDecodeTask> pendingDecode_;
 };

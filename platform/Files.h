@@ -29,4 +29,8 @@ std::vector<unsigned char> readWholeFile(const std::string& programPath);
 // or the one it finds by ignoring capitals.
 std::string foundPath(const std::string& programPath);
 
+// The native path of the folder for the program path, found as readWholeFile finds a file's
+// folders: as written, or the one folder that matches it by ignoring capitals.
+std::string foundFolder(const std::string& programPath);
+
 } // namespace platform

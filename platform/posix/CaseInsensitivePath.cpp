@@ -34,11 +34,16 @@ std::vector<std::string> componentsOf(const std::string& path)
     return components;
 }
 
-// Follows every entry of each folder that matches the next component; stops at the second
-// whole match, since then there is no one file to read.
+// Takes each next component as written where it is there as what the path needs (a folder,
+// or at the end the kind asked for), without listing the folder, so that a folder one may
+// enter but not list is passed through; elsewhere follows every entry of the folder that
+// matches it. Stops at the second whole match, since then there is no one entry to take.
 class Search {
 public:
-    explicit Search(const std::string& path) : components_(componentsOf(path)) {}
+    Search(const std::string& path, EntryKind kind)
+        : components_(componentsOf(path)), kind_(kind)
+    {
+    }
 
     void from(const fs::path& folder, std::size_t next)
     {
@@ -50,17 +55,15 @@ public:
             return;
         }
         const std::string& name = components_[next];
-        if (name == "." || name == "..") {
+        if (name == "." || name == ".." || isWanted(folder / name, next)) {
             from(folder / name, next + 1);
             return;
         }
-        const bool last = next + 1 == components_.size();
         std::error_code error;
         for (auto entry = fs::directory_iterator(folder.empty() ? fs::path(".") : folder, error);
              !error && entry != fs::directory_iterator(); entry.increment(error)) {
             const std::string entryName = entry->path().filename().string();
-            std::error_code ignored;
-            if (sameIgnoringCase(entryName, name) && entry->is_directory(ignored) != last)
+            if (sameIgnoringCase(entryName, name) && isWanted(entry->path(), next))
                 from(folder / entryName, next + 1);
         }
     }
@@ -73,16 +76,28 @@ public:
     }
 
 private:
+    // Whether the entry is there and of the kind the component at `index` stands for.
+    bool isWanted(const fs::path& entry, std::size_t index) const
+    {
+        std::error_code error;
+        const fs::file_status status = fs::status(entry, error);
+        if (!fs::exists(status))
+            return false;
+        const bool folderWanted = index + 1 < components_.size() || kind_ == EntryKind::Folder;
+        return fs::is_directory(status) == folderWanted;
+    }
+
     std::vector<std::string> components_;
+    EntryKind kind_;
     int matches_ = 0;
     fs::path match_;
 };
 
 } // namespace
 
-std::optional<std::string> findIgnoringCase(const std::string& nativePath)
+std::optional<std::string> findIgnoringCase(const std::string& nativePath, EntryKind kind)
 {
-    Search search(nativePath);
+    Search search(nativePath, kind);
     search.from(nativePath.starts_with('/') ? fs::path("/") : fs::path(), 0);
     return search.result();
 }

@@ -106,13 +106,27 @@ std::vector<unsigned char> readWholeFile(const std::string& programPath)
     return bytes;
 }
 
-std::string foundPath(const std::string& programPath)
+namespace {
+
+std::string found(const std::string& programPath, posix::EntryKind kind)
 {
     const std::string path = nativePath(programPath);
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 || errno != ENOENT)
         return path;
-    return posix::findIgnoringCase(path).value_or(path);
+    return posix::findIgnoringCase(path, kind).value_or(path);
+}
+
+} // namespace
+
+std::string foundPath(const std::string& programPath)
+{
+    return found(programPath, posix::EntryKind::File);
+}
+
+std::string foundFolder(const std::string& programPath)
+{
+    return found(programPath, posix::EntryKind::Folder);
 }
 
 } // namespace platform

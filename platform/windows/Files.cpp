@@ -79,4 +79,9 @@ std::string foundPath(const std::string& programPath)
     return programPath;
 }
 
+std::string foundFolder(const std::string& programPath)
+{
+    return programPath;
+}
+
 } // namespace platform

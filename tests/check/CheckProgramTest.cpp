@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include <cstdio>
 #include <jerror.h>
@@ -23,10 +25,14 @@ struct CheckRun {
     std::string output;
 };
 
-CheckRun runCheck(const std::string& folder)
+CheckRun runCheck(const std::string& folder, const std::vector<std::string>& asUser = {})
 {
+    QStringList words;
+    for (const std::string& word : asUser)
+        words << QString::fromStdString(word);
+    words << ZORVENKA_CHECK << QString::fromStdString(folder);
     QProcess process;
-    process.start(ZORVENKA_CHECK, {QString::fromStdString(folder)});
+    process.start(words.takeFirst(), words);
     EXPECT_TRUE(process.waitForFinished(100'000));
     std::string output = process.readAllStandardOutput().toStdString();
     std::erase(output, '\r'); // Windows ends its console lines with CR LF
@@ -38,6 +44,98 @@ void write(const fs::path& path, const Bytes& bytes)
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The path as the program prints it, with the system's own separator.
+std::string shown(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', static_cast<char>(fs::path::preferred_separator));
+    return path;
+}
+
+// Every photograph the quiz reads, fine, in the folder `obr` as the teacher spelled it.
+void writeAllFine(const fs::path& obr)
+{
+    const Bytes fine = encodeJpeg(filledImage(640, 480, Qt::darkGreen));
+    for (int item = 0; item <= 11; ++item)
+        write(obr / "0" / (std::to_string(item) + ".jpg"), fine);
+    for (const int item : {0, 1, 2, 3, 5, 6, 8, 9, 11, 12})
+        write(obr / "2" / (std::to_string(item) + ".jpg"), fine);
+}
+
+// A photograph copied only in part still shows, its lower part grey: a note, and no failure.
+TEST(CheckProgram, NotesAPhotographWhoseFileEndsEarlyAndStillPasses)
+{
+    QTemporaryDir temporary;
+    const fs::path folder = temporary.path().toStdString();
+    writeAllFine(folder / "obr");
+    Bytes cut = encodeJpeg(filledImage(600, 800, Qt::darkGreen, Qt::darkBlue));
+    cut.resize(cut.size() / 3);
+    write(folder / "obr" / "0" / "4.jpg", cut);
+
+    const CheckRun run = runCheck(folder.string());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.output.find("\n" + shown("obr/0/4.jpg") + ": fine, 600 x 800; its file ends "
+                              "early: only 26 % of the picture is in it, the rest shows grey\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_TRUE(run.output.ends_with("\nAll 22 photographs will show.\n")) << run.output;
+}
+
+// A folder copied from a Windows share as OBR: the quiz reads it by ignoring capitals, and so
+// does the listing, which explains the missing 7.jpg by the 7.jpeg beside it.
+TEST(CheckProgram, ListsTheUnreadFilesOfAFolderFoundByIgnoringCapitals)
+{
+    if (testsystem::namesIgnoreCase())
+        GTEST_SKIP() << "OBR is obr here";
+    QTemporaryDir temporary;
+    const fs::path folder = temporary.path().toStdString();
+    writeAllFine(folder / "OBR");
+    fs::rename(folder / "OBR" / "0" / "7.jpg", folder / "OBR" / "0" / "7.jpeg");
+
+    const CheckRun run = runCheck(folder.string());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("obr/0/0.jpg: fine, 640 x 480; found as OBR/0/0.jpg, by ignoring "
+                              "capitals\nobr/0/1.jpg: "),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("\nobr/0/7.jpg: error: Cannot open file \""), std::string::npos);
+    EXPECT_TRUE(run.output.ends_with(
+        "\nOBR/0/7.jpeg: never shown: the quiz does not read this file\n"
+        "1 of 22 photographs will not show.\n"))
+        << run.output;
+}
+
+// A quiz folder others may enter but not list, as shared folders often are, still finds its
+// photographs (3.JPG too); a folder under obr/ that cannot be read is named, the listing goes
+// on past it, and the last line says what the list may lack.
+TEST(CheckProgram, NamesAFolderItCannotReadAndListsOnPastIt)
+{
+    QTemporaryDir temporary;
+    const fs::path folder = temporary.path().toStdString();
+    writeAllFine(folder / "obr");
+    fs::rename(folder / "obr" / "2" / "3.jpg", folder / "obr" / "2" / "3.JPG");
+    write(folder / "obr" / "1" / "private.jpg", {});
+    write(folder / "obr" / "0" / "12.jpg", {});
+    write(folder / "obr" / "2" / "notes.txt", {});
+    if (!testsystem::closeFolder((folder / "obr" / "1").string(), false)
+        || !testsystem::closeFolder(folder.string(), true))
+        GTEST_SKIP() << "folders here cannot be closed to their users";
+
+    const CheckRun run = runCheck(folder.string(), testsystem::asOrdinaryUser());
+    testsystem::openFolder(folder.string());
+    testsystem::openFolder((folder / "obr" / "1").string());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.output.find("\nobr/2/3.jpg: fine, 640 x 480; found as obr/2/3.JPG, by ignoring "
+                              "capitals\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_TRUE(run.output.ends_with(
+        "\nobr/1: cannot be read (Permission denied), so its files are not listed\n"
+        "obr/0/12.jpg: never shown: the quiz does not read this file\n"
+        "obr/2/notes.txt: never shown: the quiz does not read this file\n"
+        "All 22 photographs will show; the list of files the quiz does not read is incomplete.\n"))
+        << run.output;
 }
 
 // A folder with every kind of fault and warning, beside photographs that are simply fine.
@@ -86,7 +184,8 @@ TEST(CheckProgram, ReportsEveryPhotographAsTheQuizWillShowItAndFailsWhenOneWillN
               "obr/0/4.jpg: error: JPEG error #" + std::to_string(JERR_SOF_DUPLICATE) + ".\n"
               "obr/0/5.jpg: fine, 360 x 480; shown upright: its camera tag asks for a quarter turn clockwise\n"
               "obr/0/6.jpg: fine, 100 x 80; smaller than its box (393 x 480), so shown small\n"
-              "obr/0/7.jpg: fine, 6000 x 5000; large (30 megapixels), so slow to show: 12 megapixels is plenty\n"
+              "obr/0/7.jpg: fine, 6000 x 5000; its file ends early: less than 1 % of the picture is in it, "
+                  "the rest shows grey; large (30 megapixels), so slow to show: 12 megapixels is plenty\n"
               "obr/0/8.jpg: error: Cannot open file \"" + absolute + "/obr/0/8.jpg\". "
                   + testsystem::folderInsteadOfFileText() + ".\n"
               "obr/0/9.jpg: fine, 640 x 480\n"

@@ -1,5 +1,6 @@
 #include "TestImages.h"
 
+#include "pictures/ExifOrientation.h"
 #include "pictures/JpegCodec.h"
 #include "pictures/JpegGraphic.h"
 #include "platform/Errors.h"
@@ -209,7 +210,9 @@ TEST(JpegGraphic, ShowsAPictureWithADamagedOrUnknownTagAsStored)
         Bytes(tag.begin(), tag.begin() + 6),
     };
     for (const Bytes& payload : damaged) {
+        EXPECT_EQ(exifOrientation(payload), Upright);
         const auto graphic = loaded(withSegment(untagged, 0xE1, payload));
+        EXPECT_EQ(graphic->data()->orientation, Upright);
         EXPECT_EQ(QSize(graphic->width(), graphic->height()), QSize(30, 20));
         drawOnce(*graphic);
         EXPECT_EQ(decodedImage(*graphic), stored);
@@ -320,6 +323,38 @@ TEST_P(JpegDecode, StreamCutOffInTheMiddleDrawsWithoutError)
     EXPECT_NO_THROW(drawOnce(*graphic));
     EXPECT_EQ(decodedImage(*graphic).size(), QSize(64, 64));
     EXPECT_TRUE(near(decodedImage(*graphic).pixel(5, 5), Red));
+}
+
+// A file copied only in part: the rows its data reaches are the picture's, those below grey,
+// and the graphic tells how much of the picture (as stored, also when turned) is in the file.
+TEST_P(JpegDecode, TellsHowMuchOfAPictureCutShortIsInItsFile)
+{
+    const Bytes whole = encodeJpeg(filledImage(96, 320, Red));
+    const auto complete = loaded(whole);
+    drawOnce(*complete);
+    EXPECT_EQ(complete->percentInFile(), 100);
+
+    const std::size_t scan = startOfScan(whole, 1);
+    const auto half = static_cast<std::ptrdiff_t>(scan + (whole.size() - scan) / 2);
+    const Bytes cut(whole.begin(), whole.begin() + half);
+    const auto graphic = loaded(cut);
+    EXPECT_EQ(graphic->percentInFile(), 100); // not known before the decode
+    drawOnce(*graphic);
+    const int percent = graphic->percentInFile();
+    ASSERT_GT(percent, 20);
+    ASSERT_LT(percent, 80);
+    const QImage& image = decodedImage(*graphic);
+    // The percentage is rounded down; the colours of the row on either side of where the data
+    // ends are blended by the upsampling of the colour planes.
+    const int rowsInFile = 320 * percent / 100;
+    EXPECT_TRUE(near(image.pixel(95, rowsInFile - 2), Red));
+    for (const int y : {320 * (percent + 1) / 100 + 1, 319})
+        EXPECT_TRUE(near(image.pixel(95, y), QColor(128, 128, 128), 2)) << y;
+
+    const auto turned = loaded(withOrientation(cut, 6));
+    drawOnce(*turned);
+    EXPECT_EQ(turned->percentInFile(), percent);
+    EXPECT_EQ(dynamic_cast<const JpegGraphic&>(*turned->copy()).percentInFile(), percent);
 }
 
 TEST_P(JpegDecode, DamageAfterTheScanFailsOnceAndKeepsTheDecodedRows)

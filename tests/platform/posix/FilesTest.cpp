@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -60,8 +62,8 @@ TEST_F(FilesTest, RefusesAFileLargerThanTheCapBeforeReadingIt)
 }
 
 // Names as cameras write them: a path that is not there as written reads the one file whose
-// folders and name match it without regard to case (here "obr" and "Obr" both exist, and only
-// one holds the file), and a file there as written wins.
+// folders and name match it without regard to case (here "obr" and "Obr" both match "OBR", and
+// only one holds the file), and a file or folder there as written wins.
 TEST_F(FilesTest, FindsAFileByItsCapitalsWhenItIsNotThereAsWritten)
 {
     std::ofstream(folder_ / "obr" / "0" / "3.JPG", std::ios::binary) << "3";
@@ -72,12 +74,52 @@ TEST_F(FilesTest, FindsAFileByItsCapitalsWhenItIsNotThereAsWritten)
 
     EXPECT_EQ(platform::readWholeFile("obr\\0\\3.jpg"), (std::vector<unsigned char>{'3'}));
     EXPECT_EQ(platform::foundPath("obr\\0\\3.jpg"), "obr/0/3.JPG");
-    EXPECT_EQ(platform::readWholeFile("obr\\2\\5.jpg"), (std::vector<unsigned char>{'5'}));
-    EXPECT_EQ(platform::foundPath("obr\\2\\5.jpg"), "Obr/2/5.Jpg");
+    EXPECT_EQ(platform::readWholeFile("OBR\\2\\5.jpg"), (std::vector<unsigned char>{'5'}));
+    EXPECT_EQ(platform::foundPath("OBR\\2\\5.jpg"), "Obr/2/5.Jpg");
+    EXPECT_EQ(platform::foundPath("obr\\2\\5.jpg"), "obr/2/5.jpg");
     EXPECT_EQ(platform::readWholeFile("obr\\0\\7.jpg").size(), 5u);
     EXPECT_EQ(platform::foundPath("obr\\0\\7.jpg"), "obr/0/7.jpg");
     EXPECT_EQ(platform::foundPath((folder_ / "OBR" / "0" / "3.jpg").string()),
               (folder_ / "obr" / "0" / "3.JPG").string());
+}
+
+// Runs the check in a child process as an ordinary user, whom folder modes stop (they do not
+// stop the superuser), and gives whether it held.
+template <typename Check>
+bool holdsForAnOrdinaryUser(Check check)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool ordinary = ::geteuid() != 0
+            || (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0);
+        ::_exit(ordinary && check() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A shared quiz folder that others may enter but not list: only the folder where the name as
+// written is missing is listed, so 3.JPG is still found.
+TEST_F(FilesTest, FindsAFileByItsCapitalsThroughFoldersThatCannotBeListed)
+{
+    std::ofstream(folder_ / "obr" / "0" / "3.JPG", std::ios::binary) << "3";
+    fs::permissions(folder_, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
+    EXPECT_TRUE(holdsForAnOrdinaryUser([&] {
+        return platform::readWholeFile("obr\\0\\3.jpg") == std::vector<unsigned char>{'3'}
+            && platform::foundPath((folder_ / "obr" / "0" / "3.jpg").string())
+            == (folder_ / "obr" / "0" / "3.JPG").string();
+    }));
+    fs::permissions(folder_, fs::perms::owner_all);
+}
+
+TEST_F(FilesTest, FindsAFolderByItsCapitalsAndNeverAFileForIt)
+{
+    std::ofstream(folder_ / "obr" / "0" / "3.JPG", std::ios::binary) << "3";
+    EXPECT_EQ(platform::foundFolder("OBR"), "obr");
+    EXPECT_EQ(platform::foundFolder("Obr\\0"), "obr/0");
+    EXPECT_EQ(platform::foundFolder("obr\\0\\3.jpg"), "obr/0/3.jpg");
+    EXPECT_EQ(platform::foundPath("OBR"), "OBR");
 }
 
 TEST_F(FilesTest, RefusesAPathThatTwoNamesMatchOnlyWithoutRegardToCase)

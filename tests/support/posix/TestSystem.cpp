@@ -1,5 +1,6 @@
 #include "tests/support/TestSystem.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include <malloc.h>
@@ -11,6 +12,28 @@ std::string missingFileText() { return "No such file or directory"; }
 std::string folderInsteadOfFileText() { return "Is a directory"; }
 std::string fileTooLargeText() { return "File too large"; }
 bool namesIgnoreCase() { return false; }
+
+bool closeFolder(const std::string& folder, bool mayEnter)
+{
+    namespace fs = std::filesystem;
+    const fs::perms enter = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    std::error_code error;
+    fs::permissions(folder, mayEnter ? enter : fs::perms::none, error);
+    return !error;
+}
+
+void openFolder(const std::string& folder)
+{
+    std::error_code ignored;
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ignored);
+}
+
+std::vector<std::string> asOrdinaryUser()
+{
+    if (::geteuid() != 0)
+        return {};
+    return {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"};
+}
 
 long residentKiB()
 {

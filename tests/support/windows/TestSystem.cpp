@@ -14,6 +14,10 @@ std::string folderInsteadOfFileText() { return platform::systemErrorText(ERROR_A
 std::string fileTooLargeText() { return platform::systemErrorText(ERROR_FILE_TOO_LARGE); }
 bool namesIgnoreCase() { return true; }
 
+bool closeFolder(const std::string&, bool) { return false; }
+void openFolder(const std::string&) {}
+std::vector<std::string> asOrdinaryUser() { return {}; }
+
 long residentKiB()
 {
     ::_heapmin();
