@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Reads the #include lines of the program's code, in every folder and subfolder, and fails on
 # each one that goes against the layers (platform → pictures, quiz → ui → check; the artwork
-# beside them; inside ui/, the framework and the widgets below the two windows). A folder
-# includes its own files by bare name or as "folder/File.h", the folders below it as
-# "folder/File.h"; never a path with "..", never the tests', benchmarks' or fuzzers' helpers.
+# beside them; inside ui/, the framework and the widgets below what screen readers are told of
+# them, and all three below the two windows). A folder includes its own files by bare name or
+# as "folder/File.h", the folders below it as "folder/File.h"; never a path with "..", never
+# the tests', benchmarks' or fuzzers' helpers.
 # quiz/ and platform/ never include the toolkit. A folder without a rule here is an error, so
 # a new one is placed in the layers when it is made.
 # Usage: tests/include_directions.sh [repository root]
@@ -19,7 +20,8 @@ declare -A below=(
   [assets]=""
   [ui/framework]="platform"
   [ui/widgets]=""
-  [ui]="ui/framework ui/widgets quiz pictures assets platform"
+  [ui/accessibility]="ui/framework ui/widgets pictures"
+  [ui]="ui/accessibility ui/framework ui/widgets quiz pictures assets platform"
   [check]="ui ui/framework quiz pictures platform"
   [tools]=""
 )

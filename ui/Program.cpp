@@ -2,6 +2,7 @@
 
 #include "QuizWindow.h"
 #include "StartPageWindow.h"
+#include "ui/accessibility/Accessibility.h"
 #include "ui/framework/Application.h"
 
 #include "assets/Artwork.h"
@@ -33,6 +34,7 @@ void setUpWindowSystem(Application& application)
     // Links the windows to the desktop entry, where the window system asks (Wayland).
     QGuiApplication::setDesktopFileName("zorvenka");
     QApplication::setWindowIcon(applicationIcon());
+    installAccessibleInterfaces();
     const QScreen* screen = QGuiApplication::primaryScreen();
     pictures::setUpPictureSupport(screen ? screen->depth() : 24);
     pictures::PictureBox::setPaintErrorSink(

@@ -2,6 +2,7 @@
 
 #include "QuizViewAdapter.h"
 #include "StartPageWindow.h"
+#include "ui/accessibility/Accessibility.h"
 #include "ui/widgets/AnswerEdit.h"
 #include "ui/widgets/AnswerList.h"
 #include "ui/widgets/Colours.h"
@@ -57,6 +58,7 @@ void QuizWindow::loadLayout()
     setFont(quizFont());
     createControls();
     bindEvents();
+    describeToScreenReaders();
 }
 
 void QuizWindow::createControls()
@@ -124,6 +126,24 @@ void QuizWindow::createIntroPanel()
     enlargeHint = new Label(introPanel, {818, 559}, hintFont(), Yellow, InactiveCaption, "Kliknutím zvětšíte");
 }
 
+// What screen readers cannot read off the controls: the answer controls are named by the caption
+// beside them, the photographs for what they show without giving the answer away, with the hint
+// as what a click does; the artwork says nothing, and a correction is announced as it appears.
+void QuizWindow::describeToScreenReaders()
+{
+    const QString caption = QString::fromStdString(nameCaption->text());
+    typedAnswer->setAccessibleName(caption);
+    pickedAnswer->setAccessibleName(caption);
+    const QString hint = QString::fromStdString(enlargeHint->text());
+    plantPhoto->setAccessibleName(QString::fromUtf8("Celá rostlina"));
+    plantPhoto->setAccessibleDescription(hint);
+    headPhoto->setAccessibleName(QString::fromUtf8("Květenství"));
+    headPhoto->setAccessibleDescription(hint);
+    for (QWidget* artwork : std::initializer_list<QWidget*> {background, introWedge, introPhoto})
+        markAsDecoration(*artwork);
+    announceWhenShown(*correctionPanel);
+}
+
 void QuizWindow::bindEvents()
 {
     bindEvent(plantPhoto, &pictures::PictureBox::clicked, [this] { enlargePlantPhoto(); });
@@ -154,12 +174,12 @@ void QuizWindow::introEnded()
 
 void QuizWindow::enlargePlantPhoto()
 {
-    startPageWindow->showDetailView(plantPhoto->picture());
+    startPageWindow->showDetailView(*plantPhoto);
 }
 
 void QuizWindow::enlargeHeadPhoto()
 {
-    startPageWindow->showDetailView(headPhoto->picture());
+    startPageWindow->showDetailView(*headPhoto);
 }
 
 } // namespace ui

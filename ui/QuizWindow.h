@@ -72,6 +72,7 @@ private:
     void createControls();
     void createAnswerControls();
     void createIntroPanel();
+    void describeToScreenReaders();
     void bindEvents();
 
     std::unique_ptr<QuizViewAdapter> view_;

@@ -1,6 +1,7 @@
 #include "StartPageWindow.h"
 
 #include "QuizWindow.h"
+#include "ui/accessibility/Accessibility.h"
 #include "ui/framework/Application.h"
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
@@ -51,6 +52,7 @@ void StartPageWindow::loadLayout()
     setVisibleFromLayout(true);
     createControls();
     bindEvents();
+    describeToScreenReaders();
 }
 
 void StartPageWindow::createControls()
@@ -79,6 +81,13 @@ void StartPageWindow::createControls()
     addDefaultButton(*againButton);
     for (QWidget* control : std::initializer_list<QWidget*> {beginner, advanced, startButton, endButton, againButton})
         moveFocusWithArrows(*control);
+}
+
+// The wedge says nothing to a screen reader; the result is announced as it appears.
+void StartPageWindow::describeToScreenReaders()
+{
+    markAsDecoration(*wedge);
+    announceWhenShown(*resultPanel);
 }
 
 void StartPageWindow::bindEvents()
@@ -167,10 +176,11 @@ void StartPageWindow::showResultScreen()
 
 // The box is sized to the maximised window's outer size, frame included, so it reaches past
 // the client area's right and bottom edges by the frame's width.
-void StartPageWindow::showDetailView(const pictures::Picture& picture)
+void StartPageWindow::showDetailView(const pictures::PictureBox& photograph)
 {
     showWindow();
-    detailPhoto->assignPicture(picture);
+    detailPhoto->assignPicture(photograph.picture());
+    detailPhoto->setAccessibleName(photograph.accessibleName());
     setState(WindowState::Maximized);
     detailPhoto->resize(outerWidth(), outerHeight());
     levelPanel->hide();

@@ -6,7 +6,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace pictures {
-class Picture;
 class PictureBox;
 }
 
@@ -45,14 +44,16 @@ public:
 
     // Turns the window into the result screen and brings it to the front.
     void showResultScreen();
-    // Turns the window into the maximised detail view of a copy of the picture.
-    void showDetailView(const pictures::Picture& picture);
+    // Turns the window into the maximised detail view of a copy of the photograph, which it
+    // also names as the photograph's box does.
+    void showDetailView(const pictures::PictureBox& photograph);
 
 protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
     void createControls();
+    void describeToScreenReaders();
     void bindEvents();
     bool inDetailView() const;
 };

@@ -55,6 +55,7 @@ public:
     bool focusOnNoControl() const { return keys_.focusOnNoControl(); }
     void releaseFocusFrom(const QWidget& control) { keys_.releaseFocusFrom(control); }
     void setControlEnabled(QWidget& control, bool enabled) { keys_.setControlEnabled(control, enabled); }
+    QAbstractButton* enterButton() const { return keys_.enterButton(); }
 
     ModalResult showModal() { return modalLoop_.run(); }
     bool inModalLoop() const { return modalLoop_.running(); }

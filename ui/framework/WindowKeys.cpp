@@ -52,8 +52,9 @@ bool WindowKeys::takeEnter(const QKeyEvent& event)
 {
     if (!isEnter(event))
         return false;
-    if (withoutModifiers(event))
-        pressEnter();
+    QAbstractButton* button = withoutModifiers(event) ? enterButton() : nullptr;
+    if (button)
+        button->click();
     return true;
 }
 
@@ -98,18 +99,17 @@ void WindowKeys::moveFocusAmongSiblings(QWidget& from, bool forward)
 
 // A focused push button is the active button; otherwise every default button is. Enter presses
 // the first active one that can take the focus.
-void WindowKeys::pressEnter()
+QAbstractButton* WindowKeys::enterButton() const
 {
     auto* focused = qobject_cast<QAbstractButton*>(window_.focusWidget());
     const bool focusOnPushButton = focused && focused->inherits("QPushButton");
     const std::vector<QAbstractButton*> active =
         focusOnPushButton ? std::vector<QAbstractButton*> {focused} : defaultButtons_;
     for (QAbstractButton* button : active) {
-        if (button->isVisible() && button->isEnabled()) {
-            button->click();
-            return;
-        }
+        if (button->isVisible() && button->isEnabled())
+            return button;
     }
+    return nullptr;
 }
 
 void WindowKeys::focusNoControl()

@@ -25,6 +25,8 @@ public:
     void moveFocusWithArrows(QWidget& control);
     // A key that reached the window itself; returns whether the rule took it.
     bool takeEnter(const QKeyEvent& event);
+    // The button Enter would press now, if any.
+    QAbstractButton* enterButton() const;
 
     // Leaves no control with the focus, as when the focused one is hidden or disabled: the
     // window itself takes the keys, so Enter presses the default button.
@@ -40,7 +42,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void pressEnter();
     bool isArrowControl(const QWidget& control) const;
     static void moveFocusAmongSiblings(QWidget& from, bool forward);
 

@@ -15,6 +15,8 @@ public:
     GroupBox(QWidget* parent, const QRect& geometry, const QFont& font, const QColor& textColour,
              const QColor& background, const std::string& caption = {});
 
+    const QString& caption() const { return caption_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPainter>
 
@@ -30,6 +31,9 @@ void Label::setText(const std::string& text)
     text_ = QString::fromStdString(text);
     fitToText();
     update();
+    // Screen readers know a label by its text.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Label::fitToText()
