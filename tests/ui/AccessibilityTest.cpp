@@ -109,8 +109,9 @@ TEST_F(AccessibilityTest, ARoundAtTheBeginnerLevelIsToldStepByStep)
 {
     run([&] {
         EXPECT_EQ(shownTree(), expectedTree("level choice"));
-        endIntro();
         QTest::keyClick(startPageWindow->beginner, Qt::Key_Return);
+        EXPECT_EQ(shownTree(), expectedTree("intro"));
+        endIntro();
         EXPECT_EQ(shownTree(), expectedTree("question 1, beginner"));
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(quizWindow->pickedAnswer)->child(0);
         ASSERT_EQ(list->childCount(), quiz::ItemCount);
