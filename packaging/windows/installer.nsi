@@ -2,7 +2,11 @@
 ; the photographs in obr\ and the licences) under Program Files, makes a Start-menu entry and,
 ; if ticked, a desktop shortcut, both starting in that folder, since the program reads obr\ from
 ; the folder it starts in; and registers an uninstaller that removes exactly what was installed.
-; /S installs silently. scripts/windows-package runs makensis with these definitions:
+; /S installs silently. For every user of the computer by default; with /CURRENTUSER (or when
+; someone without administrator rights accepts the offer) for that user alone, without
+; administrator rights: into the user's own programs folder, with the user's own Start menu,
+; desktop and entry among the installed programs. scripts/windows-package runs makensis with
+; these definitions:
 ;   VERSION       the program's version (0.1.0)
 ;   STAGE         the program folder as users get it
 ;   REMOVE_FILES  a file of Delete and RMDir lines for every file and folder in STAGE
@@ -21,7 +25,8 @@ SetCompressor /SOLID lzma
 Name "${NAME} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\${NAME}"
-RequestExecutionLevel admin
+; Administrators are asked to raise their rights; anyone else may still install for themselves.
+RequestExecutionLevel highest
 BrandingText "${NAME} ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
@@ -32,6 +37,8 @@ VIAddVersionKey /LANG=0 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=0 "FileDescription" "${NAME} setup"
 VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}, MIT licence"
 
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
 !include "MUI2.nsh"
 
 ; Paths on the building machine are POSIX paths.
@@ -61,14 +68,50 @@ LangString DesktopSection ${LANG_ENGLISH} "Desktop shortcut"
 LangString DesktopSection ${LANG_CZECH} "Zástupce na ploše"
 LangString DesktopText ${LANG_ENGLISH} "A shortcut to Zorvenka on the desktop."
 LangString DesktopText ${LANG_CZECH} "Zástupce Zorvenky na ploše."
+LangString ForYouAloneText ${LANG_ENGLISH} "Installing Zorvenka for every user of this computer needs administrator rights.$\n$\nInstall it for you alone instead?"
+LangString ForYouAloneText ${LANG_CZECH} "Instalace Zorvenky pro všechny uživatele počítače vyžaduje práva správce.$\n$\nNainstalovat ji místo toho jen pro vás?"
 
-; For every user of the computer, as the folder under Program Files is.
+Var ForOneUser
+
+; For every user of the computer, as the folder under Program Files is, unless asked for one
+; user or offered it for want of administrator rights; a silent install without those rights
+; and without /CURRENTUSER fails (exit code 2) rather than change where it goes.
 Function .onInit
-  SetShellVarContext all
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/CURRENTUSER" $1
+  ${IfNot} ${Errors}
+    StrCpy $ForOneUser 1
+  ${Else}
+    UserInfo::GetAccountType
+    Pop $1
+    ${If} $1 != "Admin"
+      MessageBox MB_YESNO|MB_ICONQUESTION "$(ForYouAloneText)" /SD IDNO IDYES forOneUser
+      SetErrorLevel 2
+      Abort
+      forOneUser:
+      StrCpy $ForOneUser 1
+    ${EndIf}
+  ${EndIf}
+  ${If} $ForOneUser == 1
+    SetShellVarContext current
+    ${If} $INSTDIR == "$PROGRAMFILES64\${NAME}" ; not chosen with /D=
+      StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${NAME}"
+    ${EndIf}
+  ${Else}
+    SetShellVarContext all
+  ${EndIf}
 FunctionEnd
 
+; The uninstaller runs from the folder it removes: when the user's own entry names that folder,
+; it was installed for that user.
 Function un.onInit
-  SetShellVarContext all
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    SetShellVarContext current
+  ${Else}
+    SetShellVarContext all
+  ${EndIf}
 FunctionEnd
 
 Section "!$(ProgramSection)" ProgramFiles
@@ -76,19 +119,20 @@ Section "!$(ProgramSection)" ProgramFiles
   SetOutPath "$INSTDIR"
   File /r "${STAGE}/*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
-  ; A shortcut starts in the output folder at the time it is made: the program's folder.
+  ; A shortcut starts in the output folder at the time it is made: the program's folder. The
+  ; entry among the installed programs is the machine's or, installed for one user, the user's.
   CreateShortCut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\zorvenka.exe"
 
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zorvenka.exe,0"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zorvenka.exe,0"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 Section /o "$(DesktopSection)" DesktopShortcut
@@ -109,5 +153,5 @@ Section "Uninstall"
   !include "${REMOVE_FILES}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

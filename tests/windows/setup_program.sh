@@ -5,6 +5,8 @@
 # typed wrong), Enter on the result screen brings back the level choice, and a photograph that
 # has gone missing is reported in an error box with its Windows path and the system's text while
 # the quiz goes on; "Konec" ends it with status 0. Then the uninstaller leaves nothing behind.
+# Installed for one user (/CURRENTUSER), it goes to that user's programs folder with its entry
+# under the user's own key, starts there, and its uninstaller leaves nothing behind either.
 # The portable zip beside the setup program, unzipped elsewhere, starts there too. With a folder
 # given, screenshots of both windows at 150 % are saved there.
 # Usage: tests/windows/setup_program.sh Zorvenka-<version>-setup.exe [folder for screenshots]
@@ -54,6 +56,26 @@ done
 start_installed() {
   (cd "$installed" && exec wine zorvenka.exe) &
   pid=$!
+}
+
+# Starts the program in the folder and closes its start page again.
+starts_in() { # folder
+  (cd "$1" && exec wine zorvenka.exe) &
+  pid=$!
+  start=$(wait_for_window "Start page")
+  press "$start" alt+F4
+  expect_exit_zero "$pid"
+}
+
+# The silent uninstall of the folder takes it away with the entry among the installed programs,
+# and the prefix then holds no file it did not hold before the first install.
+uninstall_leaves_nothing() { # folder key
+  wine "$1/uninstall.exe" /S
+  wineserver --wait
+  wait_until bash -c "[[ ! -e '$1' ]]"
+  ! wine reg query "$2" >/dev/null 2>&1 || { echo "the uninstaller left its registry key $2" >&2; exit 1; }
+  left=$(comm -13 <(echo "$before_install") <(prefix_files))
+  [[ -z $left ]] || { echo "files left behind:" >&2; echo "$left" >&2; exit 1; }
 }
 
 # The windows at 150 % (144 dots per inch), with the photographs as installed.
@@ -196,17 +218,24 @@ cp "$work/flat/obr/0/$missing.jpg" "$installed/obr/0/" # as installed, for the u
 
 echo "-- the portable folder, unzipped elsewhere"
 unzip -q "$portable" -d "$work/portable"
-(cd "$work/portable/Zorvenka-$version" && exec wine zorvenka.exe) &
-pid=$!
-start=$(wait_for_window "Start page")
-press "$start" alt+F4
-expect_exit_zero "$pid"
+starts_in "$work/portable/Zorvenka-$version"
 
 echo "-- the uninstaller, silently"
-wine "$installed/uninstall.exe" /S
+uninstall_leaves_nothing "$installed" "$uninstall_key"
+
+echo "-- for this user alone, silently"
+wine "$setup" /S /CURRENTUSER
 wineserver --wait
-wait_until bash -c "[[ ! -e '$installed' ]]"
-! wine reg query "$uninstall_key" >/dev/null 2>&1 || { echo "the uninstaller left its registry key" >&2; exit 1; }
-left=$(comm -13 <(echo "$before_install") <(prefix_files))
-[[ -z $left ]] || { echo "files left behind:" >&2; echo "$left" >&2; exit 1; }
+own_folder="$(wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')\Programs\Zorvenka"
+own=$(winepath -u "$own_folder")
+own_key=HKCU${uninstall_key#HKLM}
+[[ -f $own/zorvenka.exe && -f $own/obr/0/0.jpg ]] || { echo "not installed in $own_folder" >&2; exit 1; }
+! wine reg query "$uninstall_key" >/dev/null 2>&1 || { echo "an install for one user wrote the machine's entry" >&2; exit 1; }
+registered=$(wine reg query "$own_key" | tr -d '\r')
+for entry in "DisplayName    REG_SZ    Zorvenka" "DisplayVersion    REG_SZ    $version" \
+  "InstallLocation    REG_SZ    $own_folder" "UninstallString    REG_SZ    \"$own_folder\\uninstall.exe\""; do
+  grep -qF "    $entry" <<<"$registered" || { echo "the user's entry lacks: $entry" >&2; exit 1; }
+done
+starts_in "$own"
+uninstall_leaves_nothing "$own" "$own_key"
 echo "setup program under Wine: passed"
