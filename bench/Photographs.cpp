@@ -1,6 +1,6 @@
 #include "Photographs.h"
 
-#include "tests/pictures/TestImages.h"
+#include "tests/support/TestImages.h"
 
 #include <QImage>
 

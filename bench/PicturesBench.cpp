@@ -4,7 +4,7 @@
 // into a photograph box, whose cost must follow the box's size, not the picture's.
 #include "Photographs.h"
 
-#include "tests/pictures/TestImages.h"
+#include "tests/support/TestImages.h"
 
 #include "pictures/JpegGraphic.h"
 #include "pictures/Placement.h"

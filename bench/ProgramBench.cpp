@@ -8,7 +8,7 @@
 #include "pictures/Picture.h"
 #include "pictures/PictureBox.h"
 #include "pictures/Placement.h"
-#include "tests/ui/ProgramDriver.h"
+#include "tests/support/ProgramDriver.h"
 #include "ui/QuizWindow.h"
 #include "ui/StartPageWindow.h"
 #include "ui/framework/Application.h"

@@ -5,7 +5,7 @@
 #include "platform/Files.h"
 #include "quiz/GrassTables.h"
 #include "quiz/QuizTexts.h"
-#include "ui/QuizWindow.h"
+#include "ui/PhotographBoxes.h"
 #include "ui/framework/ErrorBox.h"
 
 #include <QImage>
@@ -50,13 +50,6 @@ std::vector<Photograph> photographs()
             all.push_back({quiz::photographPath(2, item), ui::HeadPhotoBounds.size()});
     }
     return all;
-}
-
-// The path as this system writes it ("obr/0/7.jpg" here, "obr\0\7.jpg" on Windows).
-fs::path shownPath(std::string programPath)
-{
-    std::replace(programPath.begin(), programPath.end(), '\\', '/');
-    return fs::path(programPath).make_preferred();
 }
 
 // Loads and draws the photograph once, as the quiz's first painting of its box does (which
@@ -163,7 +156,7 @@ bool checkPhotographs(std::ostream& out)
     std::vector<fs::path> read;
     int failed = 0;
     for (const Photograph& photograph : all) {
-        const fs::path path = shownPath(photograph.programPath);
+        const fs::path path = fs::path(platform::nativePath(photograph.programPath)).make_preferred();
         const fs::path found =
             fs::path(platform::foundPath(photograph.programPath)).make_preferred();
         read.push_back(found);

@@ -1,7 +1,7 @@
 // Writes the seed corpora: small valid and broken JPEG and BMP files and their stored forms,
 // made by the picture tests' own image writers. Run it again after changing it and commit the
 // folders it writes: zorvenka-fuzz-seeds <fuzz/corpus folder>.
-#include "../tests/pictures/TestImages.h"
+#include "tests/support/TestImages.h"
 
 #include <QGuiApplication>
 

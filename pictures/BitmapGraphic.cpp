@@ -1,7 +1,7 @@
 #include "BitmapGraphic.h"
 
 #include "BmpReader.h"
-#include "PictureSettings.h"
+#include "PictureSupport.h"
 
 #include <QPainter>
 

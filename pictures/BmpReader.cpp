@@ -1,7 +1,7 @@
 #include "BmpReader.h"
 
 #include "ByteReader.h"
-#include "PictureSettings.h"
+#include "PictureSupport.h"
 #include "RunLengthPixels.h"
 #include "ZeroedImage.h"
 #include "platform/Errors.h"

@@ -1,7 +1,7 @@
 #include "JpegCodec.h"
 
 #include "ExifOrientation.h"
-#include "PictureSettings.h"
+#include "PictureSupport.h"
 #include "Turning.h"
 #include "platform/Errors.h"
 

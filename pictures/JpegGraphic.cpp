@@ -1,9 +1,9 @@
 #include "JpegGraphic.h"
 
+#include "ExifOrientation.h"
 #include "JpegCodec.h"
 #include "JpegDecodeTask.h"
-#include "PictureSettings.h"
-#include "ExifOrientation.h"
+#include "PictureSupport.h"
 #include "Turning.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "PictureSupport.h"
 
 #include "FileFormats.h"
-#include "PictureSettings.h"
 
 namespace pictures {
 namespace {

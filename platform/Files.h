@@ -12,6 +12,9 @@ inline constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
 // Program paths are UTF-8 with backslash separators ("obr\0\7.jpg"), native on Windows and
 // turned into "obr/0/7.jpg" on POSIX systems.
 
+// The program path as this system writes it: as it is on Windows, with slashes on POSIX systems.
+std::string nativePath(const std::string& programPath);
+
 // The absolute native path: a relative path is expanded against the current directory and
 // "." and ".." components are resolved, as the messages show it to the user.
 std::string absolutePath(const std::string& programPath);

@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "PaintedArtwork.h"
 
 #include "Meadow.h"
 #include "WedgeBitmap.h"

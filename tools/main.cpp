@@ -3,10 +3,10 @@
 // program always writes the same bytes (the contact sheet's lettering aside).
 
 #include "ApplicationIcon.h"
-#include "Artwork.h"
 #include "ContactSheet.h"
 #include "JpegWriter.h"
 #include "OutputFolder.h"
+#include "PaintedArtwork.h"
 #include "Photographs.h"
 #include "WedgeBitmap.h"
 

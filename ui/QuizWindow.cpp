@@ -1,5 +1,6 @@
 #include "QuizWindow.h"
 
+#include "PhotographBoxes.h"
 #include "QuizViewAdapter.h"
 #include "StartPageWindow.h"
 #include "ui/accessibility/Accessibility.h"

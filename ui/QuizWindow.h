@@ -4,8 +4,6 @@
 
 #include "quiz/QuizState.h"
 
-#include <QRect>
-
 #include <memory>
 
 class QComboBox;
@@ -26,11 +24,6 @@ namespace ui {
 class GroupBox;
 class Label;
 class QuizViewAdapter;
-
-// Where the quiz window's photograph boxes lie: plantPhoto shows the item's photograph from obr\0\,
-// headPhoto the one from obr\2\. zorvenka-check reads their sizes.
-inline constexpr QRect PlantPhotoBounds{384, 95, 393, 480};
-inline constexpr QRect HeadPhotoBounds{664, 97, 294, 476};
 
 // The quiz window: the photographs, the answer controls, the correction panel and, for the
 // first five seconds, the intro panel over everything. It is the program's main window.

@@ -23,6 +23,9 @@ StartPageWindow* startPageWindow = nullptr;
 
 namespace {
 
+// The caption on the level choice and on the result screen; the detail view has its own.
+const char* const StartPageCaption = "Start page";
+
 template <class Button>
 Button* makeButton(QWidget* parent, const QRect& geometry, const char* text)
 {
@@ -45,7 +48,7 @@ RadioButton* makeRadioButton(QWidget* parent, const QRect& geometry, const char*
 
 void StartPageWindow::loadLayout()
 {
-    setCaption("Start page");
+    setCaption(StartPageCaption);
     setClientSize(411, 178);
     setBackground(Yellow);
     setFont(startPageFont());
@@ -170,7 +173,7 @@ void StartPageWindow::showResultScreen()
     focusNoControl();
     levelPanel->hide();
     resultPanel->show();
-    setCaption("Start page");
+    setCaption(StartPageCaption);
     showWindow();
 }
 

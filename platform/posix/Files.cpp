@@ -14,14 +14,6 @@
 namespace platform {
 namespace {
 
-// "obr\0\7.jpg" becomes "obr/0/7.jpg".
-std::string nativePath(const std::string& programPath)
-{
-    std::string path = programPath;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-
 std::string absoluteNativePath(const std::string& path)
 {
     std::error_code ignored;
@@ -104,6 +96,14 @@ std::vector<unsigned char> readWholeFile(const std::string& programPath)
         done += static_cast<std::size_t>(got);
     }
     return bytes;
+}
+
+// "obr\0\7.jpg" becomes "obr/0/7.jpg".
+std::string nativePath(const std::string& programPath)
+{
+    std::string path = programPath;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
 
 namespace {

@@ -73,6 +73,11 @@ std::vector<unsigned char> readWholeFile(const std::string& programPath)
     return bytes;
 }
 
+std::string nativePath(const std::string& programPath)
+{
+    return programPath;
+}
+
 // Windows file systems compare names without regard to case themselves.
 std::string foundPath(const std::string& programPath)
 {

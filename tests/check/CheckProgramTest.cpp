@@ -1,4 +1,4 @@
-#include "tests/pictures/TestImages.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSystem.h"
 
 #include <QProcess>

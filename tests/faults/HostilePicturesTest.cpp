@@ -1,6 +1,6 @@
 // Pictures built to exhaust memory fail with the program's own error instead, before the memory
 // is taken, or take memory only for what their bytes give.
-#include "tests/pictures/TestImages.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSystem.h"
 
 #include "pictures/BitmapGraphic.h"

@@ -1,5 +1,5 @@
-#include "TestImages.h"
 #include "tests/LayoutPixels.h"
+#include "tests/support/TestImages.h"
 
 #include "pictures/JpegGraphic.h"
 #include "pictures/PictureBox.h"

@@ -3,6 +3,7 @@
 #include "JpegFrame.h"
 
 #include "pictures/Picture.h"
+#include "ui/PhotographBoxes.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -55,11 +56,12 @@ TEST_F(Photographs, AreBaselineJfifFilesOfThreeEightBitComponents)
     }
 }
 
-// The quiz window's boxes are 393 x 480 (folder 0) and 294 x 476 (folder 2): the samples must
-// include pictures that have to be shrunk and pictures that are only centred.
+// The samples must include pictures that have to be shrunk into the quiz window's boxes and
+// pictures that are only centred.
 TEST_F(Photographs, SomeAreLargerAndSomeSmallerThanTheirBoxes)
 {
-    for (const auto& [folder, box] : {std::pair{0, QSize(393, 480)}, std::pair{2, QSize(294, 476)}}) {
+    for (const auto& [folder, box] :
+         {std::pair{0, ui::PlantPhotoBounds.size()}, std::pair{2, ui::HeadPhotoBounds.size()}}) {
         int inside = 0;
         int larger = 0;
         for (const PhotographFile& file : committed::photographs()) {

@@ -1,6 +1,6 @@
 #include "ProgramRun.h"
 
-#include "ProgramDriver.h"
+#include "tests/support/ProgramDriver.h"
 
 #include "ui/QuizWindow.h"
 #include "ui/framework/Application.h"

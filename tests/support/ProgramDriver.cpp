@@ -1,4 +1,4 @@
-#include "ProgramDriver.h"
+#include "tests/support/ProgramDriver.h"
 
 #include "ui/Program.h"
 #include "ui/QuizWindow.h"
