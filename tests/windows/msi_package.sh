@@ -113,7 +113,8 @@ echo "-- started in that folder, a round played"
 (cd "$installed" && exec wine zorvenka.exe) &
 pid=$!
 no_step() { :; }
-result=$(play_tour_round no_step)
+play_tour_round no_step
+result=$(wait_for_window "Start page")
 press "$result" Tab Return # Konec
 expect_exit_zero "$pid"
 
