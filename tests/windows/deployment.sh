@@ -34,7 +34,14 @@ done < <(find "$folder" -iname '*.exe' -o -iname '*.dll')
 
 cd "$folder"
 unset WINEPATH QT_PLUGIN_PATH
-output=$(wine zorvenka-check.exe | tr -d '\r') || { echo "$output"; echo "zorvenka-check.exe failed"; exit 1; }
+# Through a file: Wine services this run may start inherit its output and hold a pipe open
+# until the Wine server ends.
+report=$(mktemp)
+trap 'rm -f "$report"' EXIT
+status=0
+wine zorvenka-check.exe >"$report" 2>&1 </dev/null || status=$?
+output=$(tr -d '\r' <"$report")
+[[ $status -eq 0 ]] || { echo "$output"; echo "zorvenka-check.exe failed"; exit 1; }
 lines=$(grep -c '^obr\\[02]\\[0-9]*\.jpg' <<<"$output" || true)
 [[ $lines -eq 22 ]] || { echo "$output"; echo "expected a line for each of the 22 photographs"; exit 1; }
 echo "the folder is complete; zorvenka-check.exe checked its 22 photographs"
