@@ -9,6 +9,7 @@
 #include "pictures/PictureBox.h"
 #include "pictures/PictureSupport.h"
 #include "platform/ProgramFile.h"
+#include "platform/Taskbar.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -39,6 +40,9 @@ void setUpWindowSystem(Application& application)
     pictures::setUpPictureSupport(screen ? screen->depth() : 24);
     pictures::PictureBox::setPaintErrorSink(
         [&application](const std::string& message) { application.reportLater(message); });
+    // Before the windows, which it owns. The offscreen platform has no taskbar.
+    if (platform::taskbarShowsEveryUnownedWindow() && QGuiApplication::platformName() != "offscreen")
+        application.showTaskbarEntry();
 }
 
 } // namespace

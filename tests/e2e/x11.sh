@@ -27,12 +27,40 @@ start_display() { # [width x height]
 
 # Prints the ids of the visible windows whose title is exactly the name. xdotool matches names
 # without regard to case, so "zorvenka" (an error box) would also find "Zorvenka" (the quiz).
+# The Windows program's taskbar entry shares the error box's title but shows nothing, and is
+# left out.
 windows_named() {
   local id
   for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-    [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "$1" ]] && echo "$id"
+    [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "$1" ]] && shows_something "$id" && echo "$id"
   done
   return 0
+}
+
+# Whether the window is more than a single pixel.
+shows_something() {
+  local WIDTH=0 HEIGHT=0
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
+  ((WIDTH > 1 || HEIGHT > 1))
+}
+
+# Whether the window asks the window manager for no taskbar button of its own.
+skips_taskbar() {
+  xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_SKIP_TASKBAR
+}
+
+# Prints the ids of the windows the window manager manages that do not skip the taskbar: those
+# a taskbar shows.
+taskbar_windows() {
+  local id
+  wmctrl -l | while read -r id _; do skips_taskbar "$id" || echo $((id)); done
+}
+
+# Prints the id of the window that the window is transient for; nothing if none.
+transient_for() {
+  local owner
+  owner=$(xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')
+  [[ -z $owner ]] || echo $((owner))
 }
 
 # Runs the command every tenth of a second until it succeeds; fails when it has not succeeded

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "ErrorBox.h"
+#include "TaskbarEntry.h"
 #include "TopLevelWindow.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,11 @@ Application::~Application()
     instance_ = nullptr;
 }
 
+void Application::showTaskbarEntry()
+{
+    taskbarEntry_ = std::make_unique<TaskbarEntry>(title_);
+}
+
 Application& Application::instance()
 {
     return *instance_;
@@ -50,7 +56,7 @@ bool Application::dispatch(const std::function<void()>& handler)
         handler();
         return true;
     } catch (const std::exception& error) {
-        showErrorBox(title_, error.what());
+        showErrorBox(title_, error.what(), taskbarEntry_.get());
         return false;
     }
 }
@@ -58,11 +64,13 @@ bool Application::dispatch(const std::function<void()>& handler)
 void Application::reportLater(const std::string& message)
 {
     QMetaObject::invokeMethod(
-        this, [this, message] { showErrorBox(title_, message); }, Qt::QueuedConnection);
+        this, [this, message] { showErrorBox(title_, message, taskbarEntry_.get()); }, Qt::QueuedConnection);
 }
 
 void Application::adoptWindow(TopLevelWindow& window)
 {
+    if (taskbarEntry_)
+        taskbarEntry_->own(window);
     window.loadLayout();
     dispatch([&] { window.created(); });
     if (!mainWindow_)

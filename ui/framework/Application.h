@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@ class QEventLoop;
 
 namespace ui {
 
+class TaskbarEntry;
 class TopLevelWindow;
 
 // The program's application state: its title, the main window, which window is active, the
@@ -24,6 +26,10 @@ public:
     static Application& instance();
 
     const std::string& title() const { return title_; }
+
+    // Gives the program its one taskbar entry where the taskbar would show each of its windows
+    // (see TaskbarEntry); the windows and error boxes made afterwards belong to it.
+    void showTaskbarEntry();
 
     // Runs an event handler; an error it raises is shown in the error box and goes no further.
     // Returns whether it ran to its end.
@@ -75,6 +81,7 @@ private:
     std::vector<TopLevelWindow*> activationHistory_; // most recent last
     std::vector<QEventLoop*> pumps_;
     bool terminated_ = false;
+    std::unique_ptr<TaskbarEntry> taskbarEntry_;
 };
 
 // The application title for a program file name: cut at its first full stop, the first

@@ -1,6 +1,7 @@
 #include "ErrorBox.h"
 
 #include <QMessageBox>
+#include <QWindow>
 
 namespace ui {
 namespace {
@@ -20,7 +21,7 @@ std::string errorBoxText(const std::string& message)
     return message;
 }
 
-void showErrorBox(const std::string& title, const std::string& message)
+void showErrorBox(const std::string& title, const std::string& message, QWindow* owner)
 {
     const std::string text = errorBoxText(message);
     if (recorder()) {
@@ -31,6 +32,10 @@ void showErrorBox(const std::string& title, const std::string& message)
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText); // paths and messages are never markup
     box.setWindowModality(Qt::ApplicationModal);
+    if (owner) {
+        box.winId();
+        box.windowHandle()->setTransientParent(owner);
+    }
     box.exec();
 }
 

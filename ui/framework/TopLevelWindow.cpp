@@ -70,6 +70,13 @@ void TopLevelWindow::hideWindow()
     Application::instance().windowHidden(*this);
 }
 
+void TopLevelWindow::bringBack()
+{
+    setState(geometry_.keptState());
+    raise();
+    activateWindow();
+}
+
 bool TopLevelWindow::closeAllowed()
 {
     CloseAction action = CloseAction::Hide;

@@ -42,6 +42,9 @@ public:
     // Makes the window visible (centred the first time) without activating it.
     void reveal();
     void hideWindow();
+    // Brings the visible window back to the front as the active window, restored if the user
+    // minimised it.
+    void bringBack();
 
     WindowState state() const { return geometry_.state(); }
     void setState(WindowState state) { geometry_.setState(state); }
