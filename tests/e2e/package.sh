@@ -14,8 +14,6 @@ photographs=$(realpath "$2")
 source "$(dirname "$0")/quiz.sh"
 begin_test
 
-fail() { echo "$*" >&2; exit 1; }
-
 echo "-- building the package; lintian"
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/cpack" >/dev/null
 package=$(ls "$work"/cpack/zorvenka_*.deb)

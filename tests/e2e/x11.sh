@@ -141,6 +141,12 @@ screenshot() {
   import -frame -window "$1" "$2"
 }
 
+# Ends the test with the message.
+fail() {
+  echo "$*" >&2
+  exit 1
+}
+
 process_ended() {
   ! kill -0 "$1" 2>/dev/null
 }

@@ -18,8 +18,6 @@ version=${version#Zorvenka-}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 upgrade_code='{6F1D9A52-4C2B-4E0E-9D47-3A8F0C5E2B71}'
 
-fail() { echo "$*" >&2; exit 1; }
-
 source "$root/tests/e2e/quiz.sh"
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT

@@ -21,7 +21,6 @@ start_display
 source "$(dirname "$0")/wine-environment.sh"
 make_wine_prefix "$work/wine"
 
-fail() { echo "$*" >&2; exit 1; }
 title=$(application_title zorvenka.exe)
 cp -r "$folder" "$work/program"
 
@@ -31,7 +30,7 @@ names_of() { # ids...
 }
 
 # The taskbar shows one window, captioned with the application title, and owns the others.
-one_entry() { # stop
+one_entry() { # stop [window]
   local shown window
   read -r -a shown <<<"$(taskbar_windows | tr '\n' ' ')"
   [[ ${#shown[@]} == 1 ]] || fail "$1: the taskbar shows ${#shown[@]} windows: $(names_of "${shown[@]}")"
@@ -46,12 +45,11 @@ one_entry() { # stop
   done < <(wmctrl -l)
   echo "$1: one taskbar entry, '$title'"
 }
-at_stop() { one_entry "$1"; }
 
 echo "-- a round, with the detail view"
 (cd "$work/program" && exec wine zorvenka.exe) &
 pid=$!
-play_tour_round at_stop
+play_tour_round one_entry
 
 echo "-- an error box: the photographs are gone when the next round's second question comes"
 press "$(first_window_named "Start page")" Return # "Znovu"
